@@ -1,0 +1,89 @@
+# Wine environment for tests and runs, sourced by scripts/test and scripts/run.
+#
+# A template prefix is made once per build folder (wineboot is slow) and copied where a fresh URL
+# cache is needed. A session is one Xvfb display (when asked for) and one persistent wineserver
+# for a prefix, with Wine's background services started early so they never hold a caller's
+# output pipe. Everything a session starts, wine_session_stop ends; callers trap it on EXIT.
+
+export WINEDEBUG=-all
+# Pins the user locale to English (United States): dates "3/5/2024", times "2:07:09 PM".
+export LC_ALL=C.UTF-8
+# No browser of the host is ever started; no Mono or Gecko installer dialogs.
+export WINEDLLOVERRIDES="winebrowser.exe=d;mscoree=;mshtml="
+
+wine_session_xvfb_pid=""
+wine_session_prefix=""
+
+# Registry settings every prefix of ours carries: Wine draws its own window frames (faster
+# and scriptable), and a crashing program exits instead of waiting on a crash dialog.
+wine_settings_reg() {
+  cat <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+"Decorated"="Y"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+}
+
+# wine_template_prefix DIR: makes DIR a booted prefix with Wine's fonts, unless it already is.
+wine_template_prefix() {
+  local dir=$1
+  [ -f "$dir/.tarnwick-ready" ] && return 0
+  echo "wine: creating the template prefix $dir (once per build folder)"
+  rm -rf "$dir"
+  mkdir -p "$(dirname "$dir")"
+  WINEPREFIX=$dir timeout 300 wineboot -i >/dev/null 2>&1
+  # Debian's Wine does not find its own fonts; without them "MS Sans Serif" is another face.
+  cp /usr/share/wine/fonts/* "$dir/drive_c/windows/Fonts/"
+  wine_settings_reg >"$dir/drive_c/tarnwick-settings.reg"
+  WINEPREFIX=$dir timeout 120 wine regedit /S 'C:\tarnwick-settings.reg' >/dev/null 2>&1
+  WINEPREFIX=$dir timeout 60 wineserver -w
+  touch "$dir/.tarnwick-ready"
+}
+
+# wine_fresh_prefix TEMPLATE DIR: DIR becomes a copy of the template, with an empty URL cache.
+wine_fresh_prefix() {
+  rm -rf "$2"
+  cp -a "$1" "$2"
+}
+
+# wine_session_start PREFIX [xvfb]: persistent wineserver for PREFIX, optionally on a new
+# virtual display; exports WINEPREFIX (and DISPLAY).
+wine_session_start() {
+  wine_session_prefix=$1
+  export WINEPREFIX=$1
+  if [ "${2:-}" = xvfb ]; then
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    wine_session_xvfb_pid=$!
+    local tries=0
+    while [ ! -s "$fdfile" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+    if [ ! -s "$fdfile" ]; then
+      echo "wine: Xvfb did not start" >&2
+      rm -f "$fdfile"
+      return 1
+    fi
+    export DISPLAY=":$(head -n 1 "$fdfile")"
+    rm -f "$fdfile"
+  fi
+  timeout 30 wineserver -p
+  timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+wine_session_stop() {
+  if [ -n "$wine_session_prefix" ]; then
+    WINEPREFIX=$wine_session_prefix timeout 30 wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX=$wine_session_prefix timeout 30 wineserver -w >/dev/null 2>&1 || true
+    wine_session_prefix=""
+  fi
+  if [ -n "$wine_session_xvfb_pid" ]; then
+    kill "$wine_session_xvfb_pid" 2>/dev/null || true
+    wait "$wine_session_xvfb_pid" 2>/dev/null || true
+    wine_session_xvfb_pid=""
+  fi
+}

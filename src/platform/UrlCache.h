@@ -1,0 +1,63 @@
+#pragma once
+// The URL cache of the platform's internet client library, as the program sees it: the three
+// calls it makes and the codes it tells apart. The Win32 adapter forwards to WinInet; the
+// portable stand-in keeps its entries in memory and honours the same buffer protocol.
+#include <cstdint>
+
+namespace tarnwick {
+
+// Last-error codes of the cache calls that the program tells apart.
+enum CacheError : uint32_t {
+  kErrorFileNotFound = 2,
+  kErrorAccessDenied = 5,
+  kErrorInsufficientBuffer = 122,
+  kErrorNoMoreItems = 259,
+};
+
+// 100-nanosecond intervals since 1 January 1601 UTC, low half first (the platform's FILETIME).
+struct FileTime {
+  uint32_t dwLowDateTime;
+  uint32_t dwHighDateTime;
+};
+
+// Field for field the platform's INTERNET_CACHE_ENTRY_INFOA, so that the Win32 adapter hands the
+// buffer the platform filled straight through. The strings and the header block it points to lie
+// in the same buffer and live as long as it does.
+struct CacheEntryRecord {
+  uint32_t dwStructSize;
+  char* lpszSourceUrlName;
+  char* lpszLocalFileName;
+  uint32_t CacheEntryType;
+  uint32_t dwUseCount;
+  uint32_t dwHitRate;
+  uint32_t dwSizeLow;
+  uint32_t dwSizeHigh;
+  FileTime LastModifiedTime;
+  FileTime ExpireTime;
+  FileTime LastAccessTime;
+  FileTime LastSyncTime;
+  char* lpHeaderInfo;
+  uint32_t dwHeaderInfoSize;
+  char* lpszFileExtension;
+  uint32_t dwExemptDelta;
+};
+
+class UrlCache {
+ public:
+  using FindHandle = void*;
+
+  virtual ~UrlCache() = default;
+
+  // `pattern` is null (every entry), "cookie:" or "visited:". Returns null on failure; with
+  // kErrorInsufficientBuffer, `size` then holds the bytes the first record needs.
+  virtual FindHandle FindFirst(const char* pattern, void* buffer, uint32_t& size) = 0;
+  // False on failure: kErrorInsufficientBuffer (call again with a larger buffer for the same
+  // record) or kErrorNoMoreItems at the end. `size` is written back.
+  virtual bool FindNext(FindHandle find, void* buffer, uint32_t& size) = 0;
+  virtual void FindClose(FindHandle find) = 0;
+  virtual bool Delete(const char* url) = 0;
+  // The code of the last failing call, read right after it.
+  virtual uint32_t LastError() const = 0;
+};
+
+}  // namespace tarnwick
