@@ -1,0 +1,75 @@
+#pragma once
+// The entry table: the grid of text cells that a listing fills, one row per cache entry, and that
+// every action reads. It is the model of the grid control, which renders it without copying it.
+//
+// Row 0 holds the column captions while FixedRows is 1. Cell texts are 8-bit and may hold any byte,
+// NUL included; whatever shows or compares a cell uses it only up to its first NUL.
+//
+// Rows beyond RowCount keep their texts: lowering RowCount hides rows, raising it shows them again.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+// Told about every change, so a view repaints only what changed.
+class EntryTableObserver {
+ public:
+  virtual ~EntryTableObserver() = default;
+  // RowCount or FixedRows changed.
+  virtual void TableReshaped() = 0;
+  // One or more cells of `row` changed.
+  virtual void RowTextChanged(int row) = 0;
+  // The current row moved; the view scrolls it into view, or to the table's top when asked.
+  virtual void CurrentRowMoved(int row, bool scrollToTop) = 0;
+};
+
+class EntryTable {
+ public:
+  static constexpr int kColCount = 11;
+
+  EntryTable();
+
+  int ColCount() const { return kColCount; }
+
+  int RowCount() const;
+  // Adds rows at the end (showing any texts they kept) or drops rows from the end. FixedRows stays
+  // below RowCount; a dropped current row makes the new last row current, with no click.
+  void SetRowCount(int rowCount);
+
+  int FixedRows() const;
+  // A new value also makes the first row after the header rows current and scrolls to the top,
+  // with no click. Writing the current value does nothing.
+  void SetFixedRows(int fixedRows);
+
+  // The current row. Writing another row makes it current, scrolls it into view and raises the
+  // click notification exactly as a click on it does; writing the current row does nothing.
+  int Row() const;
+  void SetRow(int row);
+  // Moves the current row without the click notification: a mouse press selects, the release
+  // clicks.
+  void SelectRow(int row);
+  // Raises the click notification for the current row.
+  void Click();
+
+  // The whole stored text of a cell, NUL bytes included; empty for a cell never written.
+  std::string_view Cell(int col, int row) const;
+  void SetCell(int col, int row, std::string_view text);
+
+  // The row operations of the listing and the detail box.
+  void ClearRow(int row);
+  // Stores `text` in the row's first empty cell; an empty text is stored as a single blank so the
+  // next text goes to the next column. Dropped when no cell is empty.
+  void AppendToRow(int row, std::string_view text);
+  void AppendToRow(int row, const std::vector<std::string>& texts);
+  std::vector<std::string> CopyRow(int row) const;
+
+  void SetObserver(EntryTableObserver* observer);
+  std::function<void()> OnClick;
+
+ private:
+  // Implementation's choice; see EntryTable.cpp.
+};
+
+}  // namespace tarnwick
