@@ -51,28 +51,35 @@ wine_fresh_prefix() {
   cp -a "$1" "$2"
 }
 
-# wine_session_start PREFIX [xvfb]: persistent wineserver for PREFIX, optionally on a new
-# virtual display; exports WINEPREFIX (and DISPLAY).
-wine_session_start() {
+# wine_xvfb_start: a new virtual display for this session; exports DISPLAY.
+wine_xvfb_start() {
+  local fdfile tries=0
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  wine_session_xvfb_pid=$!
+  while [ ! -s "$fdfile" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+  if [ ! -s "$fdfile" ]; then
+    echo "wine: Xvfb did not start" >&2
+    rm -f "$fdfile"
+    return 1
+  fi
+  export DISPLAY=":$(head -n 1 "$fdfile")"
+  rm -f "$fdfile"
+}
+
+# wine_server_start PREFIX: a persistent wineserver for one of our own prefixes, with Wine's
+# background services already running; exports WINEPREFIX.
+wine_server_start() {
   wine_session_prefix=$1
   export WINEPREFIX=$1
-  if [ "${2:-}" = xvfb ]; then
-    local fdfile
-    fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-    wine_session_xvfb_pid=$!
-    local tries=0
-    while [ ! -s "$fdfile" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
-    if [ ! -s "$fdfile" ]; then
-      echo "wine: Xvfb did not start" >&2
-      rm -f "$fdfile"
-      return 1
-    fi
-    export DISPLAY=":$(head -n 1 "$fdfile")"
-    rm -f "$fdfile"
-  fi
   timeout 30 wineserver -p
   timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+# wine_session_start PREFIX [xvfb]: both of the above.
+wine_session_start() {
+  if [ "${2:-}" = xvfb ]; then wine_xvfb_start || return 1; fi
+  wine_server_start "$1"
 }
 
 wine_session_stop() {

@@ -1,0 +1,88 @@
+#include "WinInetCache.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <cstddef>
+#include <cstring>
+
+namespace tarnwick {
+namespace {
+
+// The record is handed to WinInet as its own type, so both must agree byte for byte.
+#define TARNWICK_SAME_FIELD(field)                                                      \
+  static_assert(offsetof(CacheEntryRecord, field) ==                                     \
+                    offsetof(INTERNET_CACHE_ENTRY_INFOA, field) &&                       \
+                sizeof(CacheEntryRecord::field) == sizeof(INTERNET_CACHE_ENTRY_INFOA::field), \
+                "CacheEntryRecord differs from INTERNET_CACHE_ENTRY_INFOA in " #field)
+TARNWICK_SAME_FIELD(dwStructSize);
+TARNWICK_SAME_FIELD(lpszSourceUrlName);
+TARNWICK_SAME_FIELD(lpszLocalFileName);
+TARNWICK_SAME_FIELD(CacheEntryType);
+TARNWICK_SAME_FIELD(dwUseCount);
+TARNWICK_SAME_FIELD(dwHitRate);
+TARNWICK_SAME_FIELD(dwSizeLow);
+TARNWICK_SAME_FIELD(dwSizeHigh);
+TARNWICK_SAME_FIELD(LastModifiedTime);
+TARNWICK_SAME_FIELD(ExpireTime);
+TARNWICK_SAME_FIELD(LastAccessTime);
+TARNWICK_SAME_FIELD(LastSyncTime);
+TARNWICK_SAME_FIELD(lpHeaderInfo);
+TARNWICK_SAME_FIELD(dwHeaderInfoSize);
+TARNWICK_SAME_FIELD(lpszFileExtension);
+TARNWICK_SAME_FIELD(dwExemptDelta);
+#undef TARNWICK_SAME_FIELD
+static_assert(sizeof(CacheEntryRecord) == sizeof(INTERNET_CACHE_ENTRY_INFOA));
+static_assert(offsetof(FileTime, dwLowDateTime) == offsetof(FILETIME, dwLowDateTime) &&
+              offsetof(FileTime, dwHighDateTime) == offsetof(FILETIME, dwHighDateTime) &&
+              sizeof(FileTime) == sizeof(FILETIME));
+
+// The name a container carries under Wine, for the lower-case patterns the program passes.
+const char* ContainerSpelling(const char* pattern) {
+  if (!pattern) return nullptr;
+  if (std::strcmp(pattern, "cookie:") == 0) return "Cookie:";
+  if (std::strcmp(pattern, "visited:") == 0) return "Visited:";
+  return nullptr;
+}
+
+INTERNET_CACHE_ENTRY_INFOA* AsEntryInfo(void* buffer) {
+  return static_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer);
+}
+
+}  // namespace
+
+UrlCache::FindHandle WinInetCache::FindFirst(const char* pattern, void* buffer, uint32_t& size) {
+  const uint32_t givenSize = size;
+  FindHandle find = CallFindFirst(pattern, buffer, size);
+  const char* spelling = ContainerSpelling(pattern);
+  if (find || lastError_ != kErrorNoMoreItems || !spelling) return find;
+  size = givenSize;
+  return CallFindFirst(spelling, buffer, size);
+}
+
+UrlCache::FindHandle WinInetCache::CallFindFirst(const char* pattern, void* buffer,
+                                                 uint32_t& size) {
+  DWORD inOut = size;
+  HANDLE find = FindFirstUrlCacheEntryA(pattern, AsEntryInfo(buffer), &inOut);
+  if (!find) lastError_ = GetLastError();
+  size = inOut;
+  return find;
+}
+
+bool WinInetCache::FindNext(FindHandle find, void* buffer, uint32_t& size) {
+  DWORD inOut = size;
+  const bool found = FindNextUrlCacheEntryA(find, AsEntryInfo(buffer), &inOut) != FALSE;
+  if (!found) lastError_ = GetLastError();
+  size = inOut;
+  return found;
+}
+
+void WinInetCache::FindClose(FindHandle find) { FindCloseUrlCache(find); }
+
+bool WinInetCache::Delete(const char* url) {
+  const bool deleted = DeleteUrlCacheEntryA(url) != FALSE;
+  if (!deleted) lastError_ = GetLastError();
+  return deleted;
+}
+
+}  // namespace tarnwick
