@@ -1,0 +1,13 @@
+#pragma once
+// Text in the system's ANSI code page, converted and upper-cased by Windows.
+#include "platform/AnsiText.h"
+
+namespace tarnwick {
+
+class Win32AnsiText final : public AnsiText {
+ public:
+  std::string FromUtf16(std::u16string_view text) override;
+  std::array<unsigned char, 256> UpperCaseTable() override;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,40 @@
+#include "Win32Shell.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace tarnwick {
+namespace {
+
+// Runs one call and closes the process handle it may return: nobody waits on the started
+// process, so holding the handle would only leak it. Returns the call's error code, 0 on success.
+DWORD ExecuteOnce(SHELLEXECUTEINFOA& info) {
+  info.hProcess = nullptr;
+  const DWORD error = ShellExecuteExA(&info) ? 0 : GetLastError();
+  if (info.hProcess) CloseHandle(info.hProcess);
+  return error;
+}
+
+}  // namespace
+
+void Win32Shell::Execute(const ShellExecuteRequest& request) {
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = request.cbSize;
+  info.fMask = request.fMask;
+  info.hwnd = static_cast<HWND>(request.hwnd);
+  info.lpVerb = request.lpVerb;
+  info.lpFile = request.lpFile;
+  info.lpParameters = request.lpParameters;
+  info.lpDirectory = request.lpDirectory;
+  info.nShow = request.nShow;
+  const DWORD error = ExecuteOnce(info);
+  const bool invokesItemList = (info.fMask & SEE_MASK_INVOKEIDLIST) == SEE_MASK_INVOKEIDLIST;
+  if (error == ERROR_INVALID_PARAMETER && invokesItemList && !info.lpIDList) {
+    info.fMask &= ~static_cast<ULONG>(SEE_MASK_INVOKEIDLIST);
+    ExecuteOnce(info);
+  }
+}
+
+void Win32Shell::MessageBeep(uint32_t type) { ::MessageBeep(type); }
+
+}  // namespace tarnwick
