@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cache/RowCells.h"
+
 namespace tarnwick {
 
 // Told about every change, so a view repaints only what changed.
@@ -25,9 +27,11 @@ class EntryTableObserver {
   virtual void CurrentRowMoved(int row, bool scrollToTop) = 0;
 };
 
+// Indices out of range (a column outside 0..10, a row outside 0..RowCount - 1, a current row that
+// is a header row, a RowCount below 1, a FixedRows not below RowCount) throw std::out_of_range.
 class EntryTable {
  public:
-  static constexpr int kColCount = 11;
+  static constexpr int kColCount = RowCells::kCells;
 
   EntryTable();
 
@@ -69,7 +73,18 @@ class EntryTable {
   std::function<void()> OnClick;
 
  private:
-  // Implementation's choice; see EntryTable.cpp.
+  void CheckRow(int row) const;
+  void CheckCurrentRow(int row) const;
+  void MoveCurrentRow(int row, bool scrollToTop);
+  void RowChanged(int row);
+  void Reshaped();
+
+  // At least RowCount long: the rows past RowCount are the hidden ones that keep their texts.
+  std::vector<RowCells> rows_;
+  int rowCount_ = 10;
+  int fixedRows_ = 1;
+  int row_ = 1;
+  EntryTableObserver* observer_ = nullptr;
 };
 
 }  // namespace tarnwick

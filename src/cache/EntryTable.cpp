@@ -1,0 +1,126 @@
+#include "cache/EntryTable.h"
+
+#include <stdexcept>
+
+namespace tarnwick {
+
+EntryTable::EntryTable() { rows_.resize(static_cast<size_t>(rowCount_)); }
+
+int EntryTable::RowCount() const { return rowCount_; }
+
+void EntryTable::SetRowCount(int rowCount) {
+  if (rowCount < 1) throw std::out_of_range("a table keeps at least one row");
+  if (rowCount == rowCount_) return;
+  if (static_cast<size_t>(rowCount) > rows_.size()) rows_.resize(static_cast<size_t>(rowCount));
+  rowCount_ = rowCount;
+  if (fixedRows_ >= rowCount_) fixedRows_ = rowCount_ - 1;
+  Reshaped();
+  if (row_ >= rowCount_) MoveCurrentRow(rowCount_ - 1, false);
+}
+
+int EntryTable::FixedRows() const { return fixedRows_; }
+
+void EntryTable::SetFixedRows(int fixedRows) {
+  if (fixedRows < 0 || fixedRows >= rowCount_)
+    throw std::out_of_range("fixed rows must be fewer than the rows");
+  if (fixedRows == fixedRows_) return;
+  fixedRows_ = fixedRows;
+  Reshaped();
+  MoveCurrentRow(fixedRows_, true);
+}
+
+int EntryTable::Row() const { return row_; }
+
+void EntryTable::SetRow(int row) {
+  CheckCurrentRow(row);
+  if (row == row_) return;
+  MoveCurrentRow(row, false);
+  Click();
+}
+
+void EntryTable::SelectRow(int row) {
+  CheckCurrentRow(row);
+  if (row != row_) MoveCurrentRow(row, false);
+}
+
+void EntryTable::Click() {
+  if (OnClick) OnClick();
+}
+
+std::string_view EntryTable::Cell(int col, int row) const {
+  CheckRow(row);
+  if (col < 0 || col >= kColCount) throw std::out_of_range("no such column");
+  return rows_[static_cast<size_t>(row)].Cell(col);
+}
+
+void EntryTable::SetCell(int col, int row, std::string_view text) {
+  CheckRow(row);
+  if (col < 0 || col >= kColCount) throw std::out_of_range("no such column");
+  if (rows_[static_cast<size_t>(row)].SetCell(col, text)) RowChanged(row);
+}
+
+void EntryTable::ClearRow(int row) {
+  CheckRow(row);
+  if (rows_[static_cast<size_t>(row)].Clear()) RowChanged(row);
+}
+
+void EntryTable::AppendToRow(int row, std::string_view text) {
+  AppendToRow(row, std::vector<std::string>{std::string(text)});
+}
+
+void EntryTable::AppendToRow(int row, const std::vector<std::string>& texts) {
+  CheckRow(row);
+  RowCells& cells = rows_[static_cast<size_t>(row)];
+  std::vector<std::string_view> updated;
+  updated.reserve(kColCount);
+  for (int col = 0; col < kColCount; ++col) updated.push_back(cells.Cell(col));
+
+  // A taken cell never becomes empty again, so each text goes to the next empty cell to the right
+  // of the previous one. An empty text is stored as a blank so that it takes its cell.
+  int col = 0;
+  bool changed = false;
+  for (const std::string& text : texts) {
+    while (col < kColCount && !updated[static_cast<size_t>(col)].empty()) ++col;
+    if (col == kColCount) break;
+    updated[static_cast<size_t>(col)] = text.empty() ? std::string_view(" ") : text;
+    changed = true;
+  }
+  if (!changed) return;
+  cells.SetCells(0, updated);
+  RowChanged(row);
+}
+
+std::vector<std::string> EntryTable::CopyRow(int row) const {
+  CheckRow(row);
+  std::vector<std::string> items;
+  items.reserve(kColCount);
+  for (int col = 0; col < kColCount; ++col)
+    items.emplace_back(rows_[static_cast<size_t>(row)].Cell(col));
+  return items;
+}
+
+void EntryTable::SetObserver(EntryTableObserver* observer) { observer_ = observer; }
+
+void EntryTable::CheckRow(int row) const {
+  if (row < 0 || row >= rowCount_) throw std::out_of_range("no such row");
+}
+
+void EntryTable::CheckCurrentRow(int row) const {
+  CheckRow(row);
+  if (row < fixedRows_) throw std::out_of_range("a header row cannot be current");
+}
+
+void EntryTable::MoveCurrentRow(int row, bool scrollToTop) {
+  row_ = row;
+  if (observer_) observer_->CurrentRowMoved(row, scrollToTop);
+}
+
+void EntryTable::RowChanged(int row) {
+  if (observer_) observer_->RowTextChanged(row);
+}
+
+void EntryTable::Reshaped() {
+  if (observer_) observer_->TableReshaped();
+}
+
+}  // namespace tarnwick

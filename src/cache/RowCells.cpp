@@ -1,0 +1,90 @@
+#include "cache/RowCells.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+namespace tarnwick {
+namespace {
+
+constexpr size_t kOffsetBytes = sizeof(uint32_t) * RowCells::kCells;
+
+}  // namespace
+
+RowCells::RowCells(RowCells&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
+
+RowCells& RowCells::operator=(RowCells&& other) noexcept {
+  if (this != &other) {
+    std::free(block_);
+    block_ = std::exchange(other.block_, nullptr);
+  }
+  return *this;
+}
+
+RowCells::~RowCells() { std::free(block_); }
+
+std::string_view RowCells::Cell(int col) const {
+  if (!block_) return {};
+  const uint32_t begin = End(col - 1);
+  return {Bytes() + begin, block_[col] - begin};
+}
+
+bool RowCells::SetCell(int col, std::string_view text) {
+  if (Cell(col) == text) return false;
+  Replace(col, col, {text});
+  return true;
+}
+
+bool RowCells::Clear() {
+  if (!block_) return false;
+  std::free(block_);
+  block_ = nullptr;
+  return true;
+}
+
+void RowCells::SetCells(int firstCol, const std::vector<std::string_view>& texts) {
+  if (texts.empty()) return;
+  Replace(firstCol, firstCol + static_cast<int>(texts.size()) - 1, texts);
+}
+
+uint64_t RowCells::TextBytes() const { return block_ ? block_[kCells - 1] : 0; }
+
+uint64_t RowCells::BlockBytes() const { return block_ ? kOffsetBytes + TextBytes() : 0; }
+
+// Builds the new block from the old one: the cells before `firstCol`, the new texts, then the
+// cells after `lastCol`. The old block stays intact until the new one is complete.
+void RowCells::Replace(int firstCol, int lastCol, const std::vector<std::string_view>& texts) {
+  const uint64_t head = block_ ? End(firstCol - 1) : 0;
+  const uint64_t tail = block_ ? TextBytes() - End(lastCol) : 0;
+  uint64_t total = head + tail;
+  for (std::string_view text : texts) total += text.size();
+  if (total > std::numeric_limits<uint32_t>::max() ||
+      total > std::numeric_limits<size_t>::max() - kOffsetBytes)
+    throw std::length_error("row text too long");
+  if (total == 0) {
+    Clear();
+    return;
+  }
+
+  auto* fresh = static_cast<uint32_t*>(std::malloc(kOffsetBytes + static_cast<size_t>(total)));
+  if (!fresh) throw std::bad_alloc();
+  char* bytes = reinterpret_cast<char*>(fresh + kCells);
+  uint32_t end = 0;
+  for (int col = 0; col < kCells; ++col) {
+    std::string_view text;
+    if (col < firstCol || col > lastCol)
+      text = Cell(col);
+    else
+      text = texts[static_cast<size_t>(col - firstCol)];
+    if (!text.empty()) std::memcpy(bytes + end, text.data(), text.size());
+    end += static_cast<uint32_t>(text.size());
+    fresh[col] = end;
+  }
+  std::free(block_);
+  block_ = fresh;
+}
+
+}  // namespace tarnwick

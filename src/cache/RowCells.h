@@ -1,0 +1,43 @@
+#pragma once
+// One row's eleven cell texts in a single heap block: the end offset of every cell, then the
+// texts back to back. A row never written, or cleared, holds no block at all.
+//
+// A row is built by clearing it and appending its texts, so the block is sized exactly on each
+// write instead of keeping spare capacity: a large listing then costs little more than its text.
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+class RowCells {
+ public:
+  static constexpr int kCells = 11;
+
+  RowCells() = default;
+  RowCells(const RowCells&) = delete;
+  RowCells& operator=(const RowCells&) = delete;
+  RowCells(RowCells&& other) noexcept;
+  RowCells& operator=(RowCells&& other) noexcept;
+  ~RowCells();
+
+  std::string_view Cell(int col) const;
+  bool IsEmpty() const { return block_ == nullptr; }
+  // Both return false when the row's text did not change.
+  bool SetCell(int col, std::string_view text);
+  bool Clear();
+  // Stores `texts[i]` in cell `firstCol + i` for every i, in one reallocation.
+  void SetCells(int firstCol, const std::vector<std::string_view>& texts);
+  // Bytes of cell text, and bytes held on the heap for them.
+  uint64_t TextBytes() const;
+  uint64_t BlockBytes() const;
+
+ private:
+  uint32_t End(int col) const { return col < 0 ? 0 : block_[col]; }
+  char* Bytes() const { return reinterpret_cast<char*>(block_ + kCells); }
+  void Replace(int firstCol, int lastCol, const std::vector<std::string_view>& texts);
+
+  uint32_t* block_ = nullptr;
+};
+
+}  // namespace tarnwick
