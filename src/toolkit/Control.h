@@ -1,0 +1,76 @@
+#pragma once
+// What every control of a window is, whatever its kind: where it sits, which edges of its parent
+// it follows on a resize, its place in the tab order, and the view that shows it. Models never
+// see a window; a view (the native peer) is told what changed and shows it.
+#include <cstdint>
+
+#include "toolkit/Geometry.h"
+
+namespace tarnwick {
+
+// What changed in a control, so that its view redoes only that.
+enum class ControlAspect : uint8_t { kBounds, kText, kChecked, kTabStop };
+
+class ControlView {
+ public:
+  virtual ~ControlView() = default;
+  virtual void ControlChanged(ControlAspect aspect) = 0;
+};
+
+class Control {
+ public:
+  Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control() = default;
+
+  Bounds GetBounds() const { return bounds_; }
+  int Left() const { return bounds_.left; }
+  int Top() const { return bounds_.top; }
+  int Width() const { return bounds_.width; }
+  int Height() const { return bounds_.height; }
+  // Placing a control from code also makes its new distances to the parent's edges the ones its
+  // anchors keep from then on.
+  void SetBounds(Bounds bounds);
+  void SetLeft(int left) { SetBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
+  void SetTop(int top) { SetBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
+
+  Anchors GetAnchors() const { return anchors_; }
+  void SetAnchors(Anchors anchors) { anchors_ = anchors; }
+
+  // The parent's client size the current bounds belong to; the next resize is measured from it.
+  void SetParentSize(Size parent);
+  // Lays the control out for a new client size of its parent, computed from the bounds it was
+  // last placed at, so that shrinking and growing back restores every control exactly.
+  void ParentResized(Size parent);
+  // Scales position and size by num / den, the parent's size with them.
+  void ScaleBy(int num, int den);
+
+  // Position in the tab order; -1 for a control that never takes the focus.
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int tabOrder) { tabOrder_ = tabOrder; }
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop);
+  // Buttons and radio buttons pass the arrow keys on as focus moves.
+  virtual bool ArrowKeysMoveFocus() const { return false; }
+  // The focus arrived by an arrow key; a radio button then reports a click.
+  virtual void FocusedByArrowKey() {}
+
+  void SetView(ControlView* view) { view_ = view; }
+
+ protected:
+  void Changed(ControlAspect aspect);
+
+ private:
+  Bounds bounds_{};
+  Anchors anchors_ = kDefaultAnchors;
+  // The bounds and parent size that anchoring measures from.
+  Bounds anchorBase_{};
+  Size parentBase_{};
+  Size parent_{};
+  int tabOrder_ = -1;
+  bool tabStop_ = false;
+  ControlView* view_ = nullptr;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,22 @@
+#pragma once
+// Laying out a window designed at 96 dots per inch on a screen of another density.
+#include "toolkit/Geometry.h"
+
+namespace tarnwick {
+
+constexpr int kDesignDpi = 96;
+// Height of the digit "0" in the design font ("MS Sans Serif", 11 pixels) at 96 dots per inch.
+constexpr int kDesignZeroHeight = 13;
+
+// a * b / c rounded half away from zero, as the platform's MulDiv; 0 when c is 0.
+int MulDivRound(int a, int b, int c);
+
+// The font height for a screen of `dpi` dots per inch.
+int ScaledFontHeight(int designHeight, int dpi);
+
+// Bounds scaled by num / den. The right and bottom edges are scaled as edges, not as sizes, so
+// controls that touch or align at design time still do.
+Bounds ScaledBounds(Bounds bounds, int num, int den);
+Size ScaledSize(Size size, int num, int den);
+
+}  // namespace tarnwick
