@@ -1,0 +1,57 @@
+#include "cache/EntryRow.h"
+
+namespace tarnwick {
+namespace {
+
+std::string TextOrEmpty(const char* text) { return text ? std::string(text) : std::string(); }
+
+std::string SizeText(const CacheEntryRecord& record) {
+  const uint64_t size = uint64_t{record.dwSizeHigh} << 32 | record.dwSizeLow;
+  // Shown as the signed number the platform's 64-bit size field holds.
+  return std::to_string(static_cast<long long>(static_cast<int64_t>(size)));
+}
+
+}  // namespace
+
+bool BelongsToView(uint32_t cacheEntryType, TViewMode view) {
+  if ((cacheEntryType & kCookieCacheEntry) && view != vmCookies) return false;
+  if ((cacheEntryType & kUrlHistoryCacheEntry) && view != vmHistory) return false;
+  return true;
+}
+
+EntryRowFormatter::EntryRowFormatter(Locale& locale, AnsiText& text)
+    : locale_(locale), text_(text) {}
+
+void EntryRowFormatter::AddEntryRow(EntryTable& table, const CacheEntryRecord& record,
+                                    TViewMode view) const {
+  if (!BelongsToView(record.CacheEntryType, view)) return;
+  const int last = table.RowCount() - 1;
+  table.ClearRow(last);
+  table.AppendToRow(last, RowItems(record, view));
+  table.SetRowCount(last + 2);
+}
+
+std::vector<std::string> EntryRowFormatter::RowItems(const CacheEntryRecord& record,
+                                                     TViewMode view) const {
+  std::vector<std::string> items;
+  items.reserve(EntryTable::kColCount);
+  items.push_back(TextOrEmpty(record.lpszSourceUrlName));
+  items.push_back(TextOrEmpty(record.lpszLocalFileName));
+  items.push_back(TypeText(record.CacheEntryType));
+  items.push_back(std::to_string(record.dwUseCount));
+  items.push_back(std::to_string(record.dwHitRate));
+  items.push_back(SizeText(record));
+  for (const FileTime& time : {record.LastModifiedTime, record.ExpireTime, record.LastAccessTime,
+                               record.LastSyncTime})
+    items.push_back(FileTimeToText(time, locale_));
+  if (view == vmContent) {
+    // The whole block as stored: it is not NUL-terminated and may hold NULs and line breaks.
+    items.push_back(record.lpHeaderInfo ? std::string(record.lpHeaderInfo, record.dwHeaderInfoSize)
+                                        : std::string());
+  } else if (view == vmHistory) {
+    items.push_back(text_.FromUtf16(HistoryTitle(record.lpHeaderInfo, record.dwHeaderInfoSize)));
+  }
+  return items;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,38 @@
+#pragma once
+// Turning one delivered cache record into one row of the entry table.
+#include <string>
+#include <vector>
+
+#include "cache/EntryTable.h"
+#include "cache/FileTimeText.h"
+#include "cache/HistoryTitle.h"
+#include "cache/TypeText.h"
+#include "cache/ViewMode.h"
+#include "platform/AnsiText.h"
+#include "platform/Locale.h"
+#include "platform/UrlCache.h"
+
+namespace tarnwick {
+
+// Cookies show only in the Cookies view and history entries only in the History view; an entry
+// with neither flag shows in every view whose enumeration delivers it.
+bool BelongsToView(uint32_t cacheEntryType, TViewMode view);
+
+class EntryRowFormatter {
+ public:
+  EntryRowFormatter(Locale& locale, AnsiText& text);
+
+  // Writes the record into the table's last row and adds a new last row after it, to be filled
+  // by the next call or removed when the listing ends. An entry of another view adds nothing.
+  void AddEntryRow(EntryTable& table, const CacheEntryRecord& record, TViewMode view) const;
+
+  // The row's texts: ten, and an eleventh (the header or the history title) in the Content and
+  // History views. Reads only what the record points to, within the sizes it gives.
+  std::vector<std::string> RowItems(const CacheEntryRecord& record, TViewMode view) const;
+
+ private:
+  Locale& locale_;
+  AnsiText& text_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,205 @@
+#include "cache/EntryRow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/portable/Cp1252Text.h"
+#include "platform/portable/FixedLocale.h"
+#include "platform/portable/MemoryUrlCache.h"
+
+namespace tarnwick {
+namespace {
+
+FileTime FromTicks(uint64_t ticks) {
+  return {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
+}
+
+// 5 March 2024, UTC.
+constexpr uint64_t k14h07m09s = 133541212290000000;
+constexpr uint64_t kMidnightAnd500ms = 133540704005000000;
+constexpr uint64_t k23h30m = 133541550000000000;
+// 1 January 10000, one second after the last time a date can show.
+constexpr uint64_t kYear10000 = 2650467744000000000;
+
+// Answers with fixed calendar fields, or fails at one chosen step.
+class StubLocale : public FixedLocale {
+ public:
+  bool FileTimeToSystemTime(const FileTime& time, SystemTime& fields) override {
+    if (!fields_) return FixedLocale::FileTimeToSystemTime(time, fields);
+    fields = *fields_;
+    return true;
+  }
+  bool FormatLongTime(const SystemTime& fields, std::string& text) override {
+    return !failTime_ && FixedLocale::FormatLongTime(fields, text);
+  }
+  std::optional<SystemTime> fields_;
+  bool failTime_ = false;
+};
+
+TEST(TypeText, NamesKnownFlagsInFixedOrderAndIgnoresOthers) {
+  EXPECT_EQ(TypeText(0x0000'0001), "NORMAL_CACHE_ENTRY");
+  EXPECT_EQ(TypeText(0x0010'0001), "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY");
+  EXPECT_EQ(TypeText(0x0000'0008), "");
+  EXPECT_EQ(TypeText(0xFFFF'FFFF),
+            "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY|URLHISTORY_CACHE_ENTRY|STABLE_CACHE_ENTRY|"
+            "SPARSE_CACHE_ENTRY|STICKY_CACHE_ENTRY|TRACK_OFFLINE_CACHE_ENTRY|"
+            "TRACK_ONLINE_CACHE_ENTRY|OCX_CACHE_ENTRY");
+}
+
+TEST(FileTimeToText, SpecialValuesDatesAndTimes) {
+  FixedLocale locale;
+  EXPECT_EQ(FileTimeToText({0, 0}, locale), "");
+  EXPECT_EQ(FileTimeToText({0xFFFF'FFFF, 0x7FFF'FFFF}, locale), "NEVER");
+  EXPECT_EQ(FileTimeToText(FromTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
+  // Milliseconds past midnight still show the date alone.
+  EXPECT_EQ(FileTimeToText(FromTicks(kMidnightAnd500ms), locale), "3/5/2024");
+  EXPECT_EQ(FileTimeToText({1, 0}, locale), "1/1/1601");
+}
+
+TEST(FileTimeToText, ConvertsToLocalTimeFirst) {
+  FixedLocale east(60);
+  EXPECT_EQ(FileTimeToText(FromTicks(k23h30m), east), "3/6/2024 12:30:00 AM");
+  FixedLocale west(-(23 * 60 + 30));
+  EXPECT_EQ(FileTimeToText(FromTicks(k23h30m), west), "3/5/2024");
+  west.SetUtcOffsetMinutes(-(23 * 60 + 31));
+  EXPECT_EQ(FileTimeToText(FromTicks(k23h30m), west), "3/4/2024 11:59:00 PM");
+}
+
+TEST(FileTimeToText, EveryFailingStepGivesTheErrorText) {
+  FixedLocale locale;
+  EXPECT_EQ(FileTimeToText({0, 0x7FFF'0000}, locale), "#ERROR# 7FFF000000000000");
+  EXPECT_EQ(FileTimeToText(FromTicks(kYear10000), locale), "#ERROR# 24C85A5ED1C04000");
+  EXPECT_EQ(FileTimeToText({0x12, 0x8000'0000}, locale), "#ERROR# 8000000000000012");
+  // West of UTC, the first moments of 1601 turn into a value with the top bit set.
+  FixedLocale west(-60);
+  EXPECT_EQ(FileTimeToText({5, 0}, west), "#ERROR# 0000000000000005");
+
+  StubLocale stub;
+  stub.fields_ = SystemTime{2023, 2, 0, 29, 1, 0, 0, 0};  // no 29 February in 2023
+  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
+  stub.fields_ = SystemTime{2024, 2, 0, 29, 0, 60, 0, 0};
+  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
+  stub.fields_ = SystemTime{2024, 2, 0, 29, 0, 0, 0, 1000};
+  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
+  stub.fields_ = SystemTime{2024, 2, 0, 29, 23, 59, 59, 999};
+  EXPECT_EQ(FileTimeToText({7, 0}, stub), "2/29/2024 11:59:59 PM");
+  stub.failTime_ = true;
+  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
+}
+
+TEST(TrimAtNul, CutsAtTheFirstNul) {
+  EXPECT_EQ(TrimAtNul(std::u16string_view(u"ab\0cd", 5)), u"ab");
+  EXPECT_EQ(TrimAtNul(u"abc"), u"abc");
+  EXPECT_EQ(TrimAtNul(std::u16string_view(u"\0x", 2)), u"");
+}
+
+// A history header block: 20 bytes of other data, then the title as UTF-16LE.
+std::string HistoryBlock(std::u16string_view title) {
+  std::string block(20, '\x7F');
+  for (char16_t unit : title) {
+    block.push_back(static_cast<char>(unit & 0xFF));
+    block.push_back(static_cast<char>(unit >> 8));
+  }
+  return block;
+}
+
+class AddEntryRowTest : public ::testing::Test {
+ protected:
+  AddEntryRowTest() : formatter(locale, text) { table.SetRowCount(2); }
+
+  // The record as the cache lays it out, so the header block is at an unaligned offset.
+  std::vector<std::string> Row(const MemoryCacheEntry& entry, TViewMode view) {
+    std::vector<char> buffer(MemoryUrlCache::RecordSize(entry) + 64);
+    MemoryUrlCache cache;
+    cache.Add(entry);
+    uint32_t size = static_cast<uint32_t>(buffer.size());
+    void* find = cache.FindFirst(nullptr, buffer.data(), size);
+    EXPECT_NE(find, nullptr);
+    CacheEntryRecord record;
+    std::memcpy(&record, buffer.data(), sizeof record);
+    const int rows = table.RowCount();
+    formatter.AddEntryRow(table, record, view);
+    cache.FindClose(find);
+    if (table.RowCount() == rows) return {};
+    EXPECT_EQ(table.RowCount(), rows + 1);
+    return table.CopyRow(rows - 1);
+  }
+
+  FixedLocale locale;
+  Cp1252Text text;
+  EntryRowFormatter formatter;
+  EntryTable table;
+};
+
+TEST_F(AddEntryRowTest, ContentRowHoldsEveryFieldAndTheWholeHeaderBlock) {
+  const std::string header("HTTP/1.1 200 OK\r\n\0after", 24);
+  MemoryCacheEntry entry{.sourceUrl = "http://a.test/", .localFile = "C:\\cache\\a.htm",
+                         .type = 0x0000'0009, .useCount = 4294967295u, .hitRate = 7,
+                         .size = uint64_t{1} << 32, .lastModified = FromTicks(k14h07m09s),
+                         .expire = {0xFFFF'FFFF, 0x7FFF'FFFF}, .lastAccess = {0, 0},
+                         .lastSync = FromTicks(kMidnightAnd500ms), .header = header};
+  EXPECT_EQ(Row(entry, vmContent),
+            (std::vector<std::string>{"http://a.test/", "C:\\cache\\a.htm", "NORMAL_CACHE_ENTRY",
+                                      "4294967295", "7", "4294967296", "3/5/2024 2:07:09 PM",
+                                      "NEVER", " ", "3/5/2024", header}));
+}
+
+TEST_F(AddEntryRowTest, ViewFilterDecidesWhetherARowIsAdded) {
+  const MemoryCacheEntry cookie{.sourceUrl = "Cookie:u@a.test/", .type = 0x0010'0001};
+  const MemoryCacheEntry visit{.sourceUrl = "Visited:u@a.test", .type = 0x0020'0001};
+  const MemoryCacheEntry both{.sourceUrl = "x", .type = 0x0030'0000};
+  const MemoryCacheEntry plain{.sourceUrl = "y", .type = 0x0000'0008};
+  EXPECT_TRUE(Row(cookie, vmContent).empty());
+  EXPECT_TRUE(Row(cookie, vmHistory).empty());
+  EXPECT_TRUE(Row(visit, vmCookies).empty());
+  for (TViewMode view : {vmContent, vmCookies, vmHistory}) EXPECT_TRUE(Row(both, view).empty());
+  EXPECT_EQ(table.RowCount(), 2);
+
+  const std::vector<std::string> cookieRow = Row(cookie, vmCookies);
+  ASSERT_EQ(cookieRow.size(), 11u);
+  EXPECT_EQ(cookieRow[2], "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY");
+  EXPECT_EQ(cookieRow[10], "");
+  for (TViewMode view : {vmContent, vmCookies, vmHistory}) EXPECT_EQ(Row(plain, view)[2], " ");
+}
+
+TEST_F(AddEntryRowTest, HistoryTitleIsReadFromByte20AndConverted) {
+  MemoryCacheEntry visit{.sourceUrl = "Visited:u@a.test", .type = 0x0020'0000};
+  visit.header = HistoryBlock(std::u16string_view(u"Caf\u00E9 \u4E2D\0junk", 11));
+  EXPECT_EQ(Row(visit, vmHistory)[10], "Caf\xE9 ?");
+  visit.header = HistoryBlock(u"Title") + "\x41";  // an odd last byte is no code unit
+  EXPECT_EQ(Row(visit, vmHistory)[10], "Title");
+  for (size_t size : {0u, 1u, 19u, 20u, 21u}) {
+    visit.header = std::string(size, 'A');
+    EXPECT_EQ(Row(visit, vmHistory)[10], " ") << size;
+  }
+  visit.header.reset();
+  EXPECT_EQ(Row(visit, vmHistory)[10], " ");
+}
+
+TEST_F(AddEntryRowTest, AbsentTextsGiveBlanksAndNegativeSizesKeepTheirSign) {
+  const MemoryCacheEntry entry{.size = 0xFFFF'FFFF'FFFF'FFFEu};
+  const std::vector<std::string> row = Row(entry, vmContent);
+  EXPECT_EQ(row[0], " ");
+  EXPECT_EQ(row[1], " ");
+  EXPECT_EQ(row[5], "-2");
+  EXPECT_EQ(row[10], " ");
+}
+
+TEST_F(AddEntryRowTest, OldTextsOfTheLastRowAreClearedFirst) {
+  table.SetRowCount(3);
+  table.AppendToRow(2, std::vector<std::string>(11, "old"));
+  table.SetRowCount(2);
+  table.AppendToRow(1, std::vector<std::string>{"filled"});
+  Row({.sourceUrl = "first"}, vmCookies);
+  const std::vector<std::string> row = Row({.sourceUrl = "second"}, vmCookies);
+  EXPECT_EQ(row[0], "second");
+  EXPECT_EQ(row[10], "");
+  EXPECT_EQ(table.Cell(0, 1), "first");
+  EXPECT_EQ(table.RowCount(), 4);
+}
+
+}  // namespace
+}  // namespace tarnwick
