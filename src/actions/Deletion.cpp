@@ -1,0 +1,32 @@
+#include "actions/Deletion.h"
+
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+constexpr int kUrlColumn = 0;
+constexpr int kOutcomeColumn = 3;
+
+const char* OutcomeText(bool deleted, uint32_t error) {
+  if (deleted) return "DELETED";
+  if (error == kErrorFileNotFound) return "FILE_NOT_FOUND";
+  if (error == kErrorAccessDenied) return "ACCESS_DENIED";
+  return nullptr;
+}
+
+}  // namespace
+
+void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache) {
+  // The cache takes a NUL-terminated key; the copy also cuts a cell at its first NUL.
+  const std::string url(table.Cell(kUrlColumn, row));
+  const bool deleted = cache.Delete(url.c_str());
+  const uint32_t error = deleted ? 0 : cache.LastError();
+  if (const char* outcome = OutcomeText(deleted, error)) table.SetCell(kOutcomeColumn, row, outcome);
+}
+
+void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache) {
+  for (int row = 1; row < table.RowCount(); ++row) DeleteEntryOfRow(table, row, cache);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,16 @@
+#pragma once
+// Deleting listed entries from the URL cache. The table keeps its rows; each row's "Use Count"
+// cell shows the outcome until the next listing.
+#include "cache/EntryTable.h"
+#include "platform/UrlCache.h"
+
+namespace tarnwick {
+
+// Deletes the entry whose URL is in column 0 of `row` and writes "DELETED", "FILE_NOT_FOUND" or
+// "ACCESS_DENIED" into column 3; other failures leave the cell as it was.
+void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache);
+
+// The same for every row after the header row, in order, whatever each outcome.
+void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache);
+
+}  // namespace tarnwick

@@ -1,0 +1,49 @@
+#include "actions/Opening.h"
+
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+constexpr uint32_t kShellExecuteInfoSize = 60;  // sizeof(SHELLEXECUTEINFOA) on 32-bit Windows
+constexpr uint32_t kMaskInvokeIdList = 0x0C;
+constexpr uint32_t kMaskNoCloseProcess = 0x40;
+constexpr uint32_t kMaskFlagNoUi = 0x400;
+constexpr int kShowNormal = 1;
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    char c = text[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != prefix[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ShellExecuteRequest MakeOpenRequest(const char* target, void* ownerWindow) {
+  ShellExecuteRequest request;
+  request.cbSize = kShellExecuteInfoSize;
+  request.fMask = kMaskInvokeIdList | kMaskNoCloseProcess | kMaskFlagNoUi;
+  request.hwnd = ownerWindow;
+  request.lpVerb = "open";
+  request.lpFile = target;
+  // Shown normally: a document opened hidden starts invisible and the user sees nothing happen.
+  request.nShow = kShowNormal;
+  return request;
+}
+
+void ShellOpen(Shell& shell, std::string_view target, void* ownerWindow) {
+  const std::string file(target.substr(0, target.find('\0')));
+  shell.Execute(MakeOpenRequest(file.c_str(), ownerWindow));
+}
+
+bool IsBrowserUrl(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  return StartsWithIgnoringCase(text, "http:") || StartsWithIgnoringCase(text, "https:") ||
+         StartsWithIgnoringCase(text, "ftp:");
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,22 @@
+#pragma once
+// Finding the next row of the entry table that contains a text.
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "cache/EntryTable.h"
+
+namespace tarnwick {
+
+using UpperCaseTable = std::array<unsigned char, 256>;
+
+// Whether `cell` contains `upperNeedle` (already upper-cased), ignoring case through `upper`. Both
+// texts count only up to their first NUL byte; an empty needle is contained in nothing.
+bool CellContains(std::string_view cell, std::string_view upperNeedle, const UpperCaseTable& upper);
+
+// The next row after the current one, wrapping to row 1 and ending with the current row itself, in
+// which any cell contains `searchText`. The header row is never searched.
+std::optional<int> FindNextRow(const EntryTable& table, std::string_view searchText,
+                               const UpperCaseTable& upper);
+
+}  // namespace tarnwick

@@ -1,0 +1,76 @@
+#pragma once
+// Stand-ins that record what the entry actions ask of the platform.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "actions/Search.h"
+#include "cache/EntryTable.h"
+#include "platform/Shell.h"
+#include "platform/UrlCache.h"
+
+namespace tarnwick::testing {
+
+// Records every deletion; answers with the code scripted for the URL (0 = deleted).
+class RecordingCache : public UrlCache {
+ public:
+  std::vector<std::string> deleted;
+  std::map<std::string, uint32_t> failures;
+
+  FindHandle FindFirst(const char*, void*, uint32_t&) override { return nullptr; }
+  bool FindNext(FindHandle, void*, uint32_t&) override { return false; }
+  void FindClose(FindHandle) override {}
+  bool Delete(const char* url) override {
+    deleted.emplace_back(url);
+    auto failure = failures.find(url);
+    lastError_ = failure == failures.end() ? 0 : failure->second;
+    return lastError_ == 0;
+  }
+  uint32_t LastError() const override { return lastError_; }
+
+ private:
+  uint32_t lastError_ = 0;
+};
+
+struct ShellCall {
+  ShellExecuteRequest request;
+  std::string file;
+  std::string verb;
+};
+
+class RecordingShell : public Shell {
+ public:
+  std::vector<ShellCall> calls;
+  std::vector<uint32_t> beeps;
+
+  void Execute(const ShellExecuteRequest& request) override {
+    calls.push_back({request, request.lpFile ? request.lpFile : "", request.lpVerb ? request.lpVerb : ""});
+  }
+  void MessageBeep(uint32_t type) override { beeps.push_back(type); }
+};
+
+// ASCII letters upper-cased, plus e-acute -> E-acute as Windows-1252 does.
+inline UpperCaseTable TestUpperCaseTable() {
+  UpperCaseTable table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = static_cast<unsigned char>(c);
+  for (int c = 'a'; c <= 'z'; ++c) table[static_cast<size_t>(c)] = static_cast<unsigned char>(c - 32);
+  table[0xE9] = 0xC9;
+  return table;
+}
+
+// A listed table: captions in row 0, `rows` entry rows whose URL is "http://host/<row>".
+inline void FillTable(EntryTable& table, int rows) {
+  table.SetRowCount(rows + 1);
+  table.SetFixedRows(1);
+  table.ClearRow(0);
+  table.AppendToRow(0, std::vector<std::string>{"Source URL", "Local file", "Type", "Use Count",
+                                               "Hit Rate", "File Size", "Modified", "Expires",
+                                               "Last access", "Last sync", "Header"});
+  for (int row = 1; row <= rows; ++row) {
+    table.ClearRow(row);
+    table.AppendToRow(row, std::vector<std::string>{"http://host/" + std::to_string(row), "",
+                                                   "NORMAL_CACHE_ENTRY", "1"});
+  }
+}
+
+}  // namespace tarnwick::testing

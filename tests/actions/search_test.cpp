@@ -1,0 +1,75 @@
+#include "actions/Search.h"
+
+#include <gtest/gtest.h>
+
+#include "ActionFakes.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::FillTable;
+using testing::TestUpperCaseTable;
+
+class SearchTest : public ::testing::Test {
+ protected:
+  void SetUp() override { FillTable(table, 9); }
+  std::optional<int> Find(std::string_view text) { return FindNextRow(table, text, upper); }
+
+  EntryTable table;
+  UpperCaseTable upper = TestUpperCaseTable();
+};
+
+TEST_F(SearchTest, AlternatesBetweenTwoHitsAndWraps) {
+  table.SetCell(2, 3, "needle in column two");
+  table.SetCell(10, 7, "header with a NeEdLe");
+  table.SelectRow(3);
+  EXPECT_EQ(Find("needle"), 7);
+  table.SelectRow(7);
+  EXPECT_EQ(Find("needle"), 3);
+}
+
+TEST_F(SearchTest, CurrentRowIsTestedLastAndAHitThereKeepsIt) {
+  table.SetCell(1, 5, "only here");
+  table.SelectRow(5);
+  EXPECT_EQ(Find("only"), 5);
+
+  table.SetCell(1, 2, "only here too");
+  EXPECT_EQ(Find("only"), 2);
+}
+
+TEST_F(SearchTest, NoHitEmptyTextAndHeaderRowFindNothing) {
+  EXPECT_EQ(Find("absent"), std::nullopt);
+  EXPECT_EQ(Find(""), std::nullopt);
+  EXPECT_EQ(Find("Source URL"), std::nullopt);
+  EXPECT_EQ(Find("Hit Rate"), std::nullopt);
+}
+
+TEST_F(SearchTest, IgnoresCaseThroughTheLocaleTable) {
+  EXPECT_EQ(Find("normal_cache"), 2);
+  table.SetCell(0, 4, "http://caf\xC9.example/");
+  EXPECT_EQ(Find("caf\xE9"), 4);
+}
+
+TEST_F(SearchTest, TextsCountOnlyUpToTheirFirstNul) {
+  using namespace std::string_literals;
+  table.SetCell(10, 6, "HTTP/1.1 200 OK\0secret-after-nul"s);
+  EXPECT_EQ(Find("secret"), std::nullopt);
+  EXPECT_EQ(Find("200 OK\0ignored"s), 6);
+  EXPECT_EQ(Find("\0anything"s), std::nullopt);
+}
+
+TEST_F(SearchTest, NeedleLongerThanCellOrAtItsEnd) {
+  table.SetCell(1, 8, "abc");
+  EXPECT_EQ(Find("abcd"), std::nullopt);
+  EXPECT_EQ(Find("bc"), 8);
+  EXPECT_EQ(Find(std::string(100000, 'x')), std::nullopt);
+}
+
+TEST_F(SearchTest, SingleCaptionRowIsNeverSearched) {
+  table.SetRowCount(1);
+  EXPECT_EQ(table.Row(), 0);
+  EXPECT_EQ(Find("Source"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tarnwick
