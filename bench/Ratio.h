@@ -1,0 +1,40 @@
+#pragma once
+// Measures two workloads alternately, so the noise of a shared machine hits both alike, and
+// prints the ratio of their medians.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace tarnwick::bench {
+
+inline double MillisecondsOf(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Runs `measured` and `baseline` alternately `repetitions` times each and prints
+// "<name>: ratio R (median M ms against B ms, N repetitions, target T)". Returns the ratio.
+inline double ReportRatio(const char* name, const std::function<void()>& measured,
+                          const std::function<void()>& baseline, int repetitions, double target) {
+  std::vector<double> measuredTimes, baselineTimes;
+  for (int i = 0; i < repetitions; ++i) {
+    measuredTimes.push_back(MillisecondsOf(measured));
+    baselineTimes.push_back(MillisecondsOf(baseline));
+  }
+  const double m = Median(measuredTimes), b = Median(baselineTimes);
+  const double ratio = m / b;
+  std::printf("%s: ratio %.3f (median %.3f ms against %.3f ms, %d repetitions, target at most %.2f)%s\n",
+              name, ratio, m, b, repetitions, target, ratio <= target ? "" : "  MISSED");
+  return ratio;
+}
+
+}  // namespace tarnwick::bench
