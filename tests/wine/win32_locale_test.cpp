@@ -1,0 +1,99 @@
+// Time conversion, date and number settings and ANSI text, read from Wine under the test
+// session's locale: English (United States), code page 1252.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Win32AnsiText.h"
+#include "Win32Locale.h"
+
+namespace tarnwick {
+namespace {
+
+// 2024-03-05 14:07:09.123 UTC, a Tuesday.
+constexpr uint64_t kKnownUtc = 133541212291230000ull;
+
+FileTime Split(uint64_t value) {
+  return {static_cast<uint32_t>(value), static_cast<uint32_t>(value >> 32)};
+}
+
+TEST(Win32Locale, SplitsATimeIntoCalendarFieldsAndRefusesOutOfRangeValues) {
+  Win32Locale locale;
+  SystemTime fields{};
+  ASSERT_TRUE(locale.FileTimeToSystemTime(Split(kKnownUtc), fields));
+  EXPECT_EQ(fields.wYear, 2024);
+  EXPECT_EQ(fields.wMonth, 3);
+  EXPECT_EQ(fields.wDay, 5);
+  EXPECT_EQ(fields.wDayOfWeek, 2);
+  EXPECT_EQ(fields.wHour, 14);
+  EXPECT_EQ(fields.wMinute, 7);
+  EXPECT_EQ(fields.wSecond, 9);
+  EXPECT_EQ(fields.wMilliseconds, 123);
+
+  EXPECT_FALSE(locale.FileTimeToSystemTime({0xFFFFFFFF, 0xFFFFFFFF}, fields));
+}
+
+TEST(Win32Locale, LocalTimeFollowsTheMachinesTimeZone) {
+  Win32Locale locale;
+  FileTime local{};
+  ASSERT_TRUE(locale.FileTimeToLocalFileTime(Split(kKnownUtc), local));
+  FILETIME utc{};
+  const FILETIME nativeLocal{local.dwLowDateTime, local.dwHighDateTime};
+  ASSERT_TRUE(LocalFileTimeToFileTime(&nativeLocal, &utc));
+  EXPECT_EQ(utc.dwLowDateTime, Split(kKnownUtc).dwLowDateTime);
+  EXPECT_EQ(utc.dwHighDateTime, Split(kKnownUtc).dwHighDateTime);
+}
+
+TEST(Win32Locale, FormatsShortDateAndLongTimeOfTheUser) {
+  Win32Locale locale;
+  const SystemTime afternoon{2024, 3, 2, 5, 14, 7, 9, 123};
+  std::string date;
+  std::string time;
+  ASSERT_TRUE(locale.FormatShortDate(afternoon, date));
+  ASSERT_TRUE(locale.FormatLongTime(afternoon, time));
+  EXPECT_EQ(date + " " + time, "3/5/2024 2:07:09 PM");
+
+  const SystemTime midnight{1999, 12, 5, 31, 0, 0, 0, 0};
+  ASSERT_TRUE(locale.FormatLongTime(midnight, time));
+  EXPECT_EQ(time, "12:00:00 AM");
+}
+
+TEST(Win32Locale, ReportsFieldsThePlatformCannotFormatAndKeepsTheText) {
+  Win32Locale locale;
+  std::string text = "kept";
+  EXPECT_FALSE(locale.FormatShortDate({2024, 13, 0, 5, 0, 0, 0, 0}, text));
+  EXPECT_FALSE(locale.FormatLongTime({2024, 3, 2, 5, 24, 0, 0, 0}, text));
+  EXPECT_EQ(text, "kept");
+}
+
+TEST(Win32Locale, ReadsTheUsersSeparators) {
+  const NumberSeparators separators = Win32Locale().ReadNumberSeparators();
+  EXPECT_EQ(separators.thousands, ',');
+  EXPECT_EQ(separators.decimal, '.');
+}
+
+TEST(Win32AnsiText, UpperCasesEachByteOfCodePage1252) {
+  const auto upper = Win32AnsiText().UpperCaseTable();
+  EXPECT_EQ(upper['a'], 'A');
+  EXPECT_EQ(upper['z'], 'Z');
+  EXPECT_EQ(upper['A'], 'A');
+  EXPECT_EQ(upper['5'], '5');
+  EXPECT_EQ(upper[0], 0);
+  EXPECT_EQ(upper[0xE9], 0xC9);  // e acute
+  EXPECT_EQ(upper[0xFF], 0x9F);  // y diaeresis: its capital lies outside the Latin-1 range
+  EXPECT_EQ(upper[0xDF], 0xDF);  // sharp s has no one-byte capital
+}
+
+TEST(Win32AnsiText, ConvertsUtf16WithTheDefaultCharacterForWhatCannotBeShown) {
+  Win32AnsiText text;
+  EXPECT_EQ(text.FromUtf16(u"Example Domain"), "Example Domain");
+  EXPECT_EQ(text.FromUtf16(u"Cr\u00e8me br\u00fbl\u00e9e \u2013 \u2605"),
+            "Cr\xE8me br\xFBl\xE9" "e \x96 ?");
+  EXPECT_EQ(text.FromUtf16(u""), "");
+  EXPECT_EQ(text.FromUtf16(std::u16string_view(u"a\0b", 3)), std::string("a\0b", 3));
+}
+
+}  // namespace
+}  // namespace tarnwick
