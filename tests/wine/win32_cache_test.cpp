@@ -83,7 +83,8 @@ TEST_F(Win32CacheTest, LowerCasePatternsListTheCookieAndHistoryContainers) {
   for (const auto& each : cookies) EXPECT_TRUE(each.type & COOKIE_CACHE_ENTRY) << each.key;
 
   const auto history = List("visited:");
-  for (const auto& key : SeededKeys(URLHISTORY_CACHE_ENTRY)) EXPECT_TRUE(Holds(history, key)) << key;
+  for (const auto& key : SeededKeys(URLHISTORY_CACHE_ENTRY))
+    EXPECT_TRUE(Holds(history, key)) << key;
   for (const auto& each : history) EXPECT_TRUE(each.type & URLHISTORY_CACHE_ENTRY) << each.key;
 }
 
