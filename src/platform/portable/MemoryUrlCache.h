@@ -38,7 +38,7 @@ struct InjectedAnswer {
   bool result = false;
   uint32_t error = kErrorInsufficientBuffer;
   // The size written back; unset, the bytes the next record needs (0 when none is left).
-  std::optional<uint32_t> size;
+  std::optional<uint32_t> size = std::nullopt;
 };
 
 class MemoryUrlCache : public UrlCache {

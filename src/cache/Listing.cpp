@@ -1,0 +1,147 @@
+#include "cache/Listing.h"
+
+#include <utility>
+
+#include "cache/Columns.h"
+#include "cache/Summary.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr uint32_t kStartCapacity = 0x1000;
+
+// The one buffer a listing holds: taking a new one releases the old one first, and leaving the
+// listing by any path, an exception included, releases it.
+class RecordBuffer {
+ public:
+  explicit RecordBuffer(ListingBuffers& buffers) : buffers_(buffers) {}
+  RecordBuffer(const RecordBuffer&) = delete;
+  RecordBuffer& operator=(const RecordBuffer&) = delete;
+  ~RecordBuffer() { Release(); }
+
+  void* Take(uint32_t bytes) {
+    Release();
+    data_ = buffers_.Take(bytes);
+    return data_;
+  }
+  void Release() {
+    if (data_) buffers_.Release(std::exchange(data_, nullptr));
+  }
+  const CacheEntryRecord& Record() const { return *static_cast<const CacheEntryRecord*>(data_); }
+
+ private:
+  ListingBuffers& buffers_;
+  void* data_ = nullptr;
+};
+
+// Closes the enumeration however the listing ends.
+class FindGuard {
+ public:
+  FindGuard(UrlCache& cache, UrlCache::FindHandle find) : cache_(cache), find_(find) {}
+  FindGuard(const FindGuard&) = delete;
+  FindGuard& operator=(const FindGuard&) = delete;
+  ~FindGuard() { cache_.FindClose(find_); }
+
+ private:
+  UrlCache& cache_;
+  UrlCache::FindHandle find_;
+};
+
+const char* PatternFor(TViewMode view) {
+  switch (view) {
+    case vmCookies:
+      return "cookie:";
+    case vmHistory:
+      return "visited:";
+    case vmContent:
+      break;
+  }
+  return nullptr;
+}
+
+void ResetTable(EntryTable& table) {
+  table.SetRowCount(2);
+  table.ClearRow(1);
+  for (int col = 0; col < EntryTable::kColCount; ++col)
+    table.SetCell(col, 0, kColumnCaptions[static_cast<size_t>(col)]);
+  table.SetFixedRows(1);
+}
+
+// The capacity for another try after code 122, or 0 when the buffer may not grow any further.
+uint32_t GrownCapacity(uint64_t wanted, uint32_t current) {
+  if (current >= kMaxListingBuffer) return 0;
+  return wanted > kMaxListingBuffer ? kMaxListingBuffer : static_cast<uint32_t>(wanted);
+}
+
+// Starts the enumeration with the first record in `buffer`, or returns null when there is
+// nothing to list. A too small buffer is replaced by one twice the size the cache asks for.
+UrlCache::FindHandle FindFirstRecord(UrlCache& cache, const char* pattern, RecordBuffer& buffer) {
+  uint32_t capacity = kStartCapacity;
+  for (;;) {
+    uint32_t size = capacity;
+    if (UrlCache::FindHandle find = cache.FindFirst(pattern, buffer.Take(capacity), size))
+      return find;
+    const uint32_t error = cache.LastError();
+    buffer.Release();
+    if (error != kErrorInsufficientBuffer || size > kMaxListingBuffer) return nullptr;
+    // A cache that asks for no more than it was just given gets a doubled buffer instead, so that
+    // every retry grows and the size limit ends the retries.
+    const uint64_t wanted = 2 * uint64_t{size > capacity ? size : capacity};
+    capacity = GrownCapacity(wanted, capacity);
+    if (capacity == 0) return nullptr;
+  }
+}
+
+// Hands every further record to `addEntryRow` until the cache reports the end or fails. The
+// buffer is reused from call to call; when a record does not fit it doubles, and stays doubled.
+void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buffer,
+                   const std::function<void(const CacheEntryRecord&)>& addEntryRow) {
+  uint32_t capacity = kStartCapacity;
+  void* data = buffer.Take(capacity);
+  for (;;) {
+    uint32_t size = capacity;
+    bool delivered = cache.FindNext(find, data, size);
+    // A written-back size of 0 is the end, whatever the call returned.
+    if (size == 0) return;
+    while (!delivered && cache.LastError() == kErrorInsufficientBuffer) {
+      buffer.Release();
+      capacity = GrownCapacity(2 * uint64_t{capacity}, capacity);
+      if (capacity == 0) return;
+      data = buffer.Take(capacity);
+      size = capacity;
+      delivered = cache.FindNext(find, data, size);
+    }
+    // Code 259 is the end. Any other failure leaves no record in the buffer, and going on would
+    // only repeat it, so it ends the listing the same way.
+    if (!delivered) return;
+    addEntryRow(buffer.Record());
+  }
+}
+
+}  // namespace
+
+ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
+                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow) {
+  return RefreshEntryTable(table, cache, view, addEntryRow, HeapListingBuffers());
+}
+
+ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
+                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow,
+                                 ListingBuffers& buffers) {
+  ResetTable(table);
+  {
+    RecordBuffer buffer(buffers);
+    if (UrlCache::FindHandle find = FindFirstRecord(cache, PatternFor(view), buffer)) {
+      FindGuard guard(cache, find);
+      addEntryRow(buffer.Record());
+      buffer.Release();
+      ListRemaining(cache, find, buffer, addEntryRow);
+    }
+  }
+  // An empty view ends like one whose entries were all filtered out: the row left for the next
+  // record goes, and the summary counts what is left.
+  table.SetRowCount(table.RowCount() - 1);
+  return {table.RowCount() - 1, SumFileSizes(table)};
+}
+
+}  // namespace tarnwick

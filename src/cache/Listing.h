@@ -1,0 +1,32 @@
+#pragma once
+// Rebuilding the entry table from the URL cache for one view.
+#include <cstdint>
+#include <functional>
+
+#include "cache/EntryTable.h"
+#include "cache/ListingBuffers.h"
+#include "cache/ViewMode.h"
+#include "platform/UrlCache.h"
+
+namespace tarnwick {
+
+struct ListingSummary {
+  int32_t count;
+  int64_t totalBytes;
+};
+
+// No buffer grows past this, far beyond any real record; a cache that asks for more is treated
+// as failing.
+inline constexpr uint32_t kMaxListingBuffer = 64u << 20;
+
+// Resets the table to its header row and one empty row, hands every record that the cache
+// delivers for `view` to `addEntryRow` (which appends its row), removes the trailing empty row
+// and sums the listed sizes. Every way the enumeration can end, including an empty view and
+// failing calls, ends this way; the enumeration handle is closed and every buffer released.
+ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
+                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow);
+ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
+                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow,
+                                 ListingBuffers& buffers);
+
+}  // namespace tarnwick

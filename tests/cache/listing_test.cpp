@@ -1,0 +1,203 @@
+#include "cache/Listing.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cache/EntryRow.h"
+#include "cache/Summary.h"
+#include "platform/portable/Cp1252Text.h"
+#include "platform/portable/FixedLocale.h"
+#include "platform/portable/MemoryUrlCache.h"
+
+namespace tarnwick {
+namespace {
+
+// Counts buffers and records a second buffer taken while one is still held.
+class CountingBuffers : public ListingBuffers {
+ public:
+  void* Take(uint32_t bytes) override {
+    if (live > 0) ++overlapping;
+    ++live;
+    sizes.push_back(bytes);
+    void* buffer = std::malloc(bytes);
+    if (!buffer) throw std::bad_alloc();
+    return buffer;
+  }
+  void Release(void* buffer) override {
+    --live;
+    std::free(buffer);
+  }
+  int live = 0;
+  int overlapping = 0;
+  std::vector<uint32_t> sizes;
+};
+
+MemoryCacheEntry Entry(std::string url, uint32_t type, uint64_t size, size_t headerBytes = 16) {
+  return {.sourceUrl = std::move(url), .localFile = "C:\\c\\f", .type = type, .size = size,
+          .header = std::string(headerBytes, 'h')};
+}
+
+class ListingTest : public ::testing::Test {
+ protected:
+  ListingTest() : formatter(locale, text) {
+    table.OnClick = [this] { ++clicks; };
+  }
+  ~ListingTest() override {
+    EXPECT_EQ(buffers.live, 0) << "a buffer was not released";
+    EXPECT_EQ(buffers.overlapping, 0) << "two buffers were held at once";
+    EXPECT_EQ(cache.OpenFinds(), 0) << "the enumeration was not closed";
+  }
+
+  ListingSummary List(TViewMode view) {
+    return RefreshEntryTable(
+        table, cache, view,
+        [&](const CacheEntryRecord& record) { formatter.AddEntryRow(table, record, view); },
+        buffers);
+  }
+  std::vector<std::string> Urls() const {
+    std::vector<std::string> urls;
+    for (int row = 1; row < table.RowCount(); ++row) urls.emplace_back(table.Cell(0, row));
+    return urls;
+  }
+
+  FixedLocale locale;
+  Cp1252Text text;
+  EntryRowFormatter formatter;
+  EntryTable table;
+  MemoryUrlCache cache;
+  CountingBuffers buffers;
+  int clicks = 0;
+};
+
+TEST_F(ListingTest, EachViewListsItsEntriesUnderTheCaptionsAndSumsTheirSizes) {
+  cache.Add(Entry("Cookie:u@a.test/", 0x0010'0001, 100));
+  cache.Add(Entry("http://a.test/", 0x0000'0001, 1000));
+  cache.Add(Entry("Visited:u@a.test", 0x0020'0001, 7));
+  cache.Add(Entry("http://b.test/", 0x0000'0001, 1048576));
+  table.SetRowCount(40);
+  table.SetRow(30);
+  clicks = 0;
+
+  const ListingSummary content = List(vmContent);
+  EXPECT_EQ(Urls(), (std::vector<std::string>{"http://a.test/", "http://b.test/"}));
+  EXPECT_EQ(table.Cell(0, 0), "Source URL");
+  EXPECT_EQ(table.Cell(10, 0), "Header");
+  EXPECT_EQ(table.FixedRows(), 1);
+  EXPECT_EQ(table.Row(), 1);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(FormatSummary(content.count, content.totalBytes, {',', '.'}),
+            "2 entries in 1,049,576 bytes (1.00 MB)");
+
+  EXPECT_EQ(List(vmCookies).count, 1);
+  EXPECT_EQ(Urls(), std::vector<std::string>{"Cookie:u@a.test/"});
+  EXPECT_EQ(List(vmHistory).totalBytes, 7);
+  EXPECT_EQ(Urls(), std::vector<std::string>{"Visited:u@a.test"});
+  EXPECT_EQ(List(vmContent).count, 2);
+  EXPECT_EQ(Urls(), (std::vector<std::string>{"http://a.test/", "http://b.test/"}));
+}
+
+TEST_F(ListingTest, EmptyViewEndsLikeAViewWhoseEntriesWereAllFilteredOut) {
+  cache.Add(Entry("Cookie:u@a.test/", 0x0010'0001, 100));
+  for (TViewMode view : {vmHistory, vmContent}) {
+    const ListingSummary summary = List(view);
+    EXPECT_EQ(summary.count, 0);
+    EXPECT_EQ(summary.totalBytes, 0);
+    EXPECT_EQ(table.RowCount(), 1);
+    EXPECT_EQ(table.FixedRows(), 0);
+    EXPECT_EQ(table.Row(), 0);
+    EXPECT_EQ(table.Cell(0, 0), "Source URL");
+  }
+  EXPECT_EQ(List(vmCookies).count, 1);
+  EXPECT_EQ(table.FixedRows(), 1);
+}
+
+TEST_F(ListingTest, FirstBufferGrowsToTwiceTheNeedAndNextBufferDoublesAndStaysDoubled) {
+  const MemoryCacheEntry large = Entry("http://large.test/", 1, 1, 5000);
+  cache.Add(large);
+  cache.Add(Entry("http://small.test/", 1, 1));
+  cache.Add(Entry("http://huge.test/", 1, 1, 10000));
+  cache.Add(Entry("http://last.test/", 1, 1));
+
+  EXPECT_EQ(List(vmContent).count, 4);
+  const uint32_t need = MemoryUrlCache::RecordSize(large);
+  EXPECT_EQ(cache.SizesGiven(), (std::vector<uint32_t>{4096, 2 * need, 4096, 4096, 8192, 16384,
+                                                       16384, 16384}));
+  EXPECT_EQ(buffers.sizes, (std::vector<uint32_t>{4096, 2 * need, 4096, 8192, 16384}));
+}
+
+TEST_F(ListingTest, WrittenBackSizeOfZeroEndsBeforeTheResultIsLookedAt) {
+  for (const char* url : {"http://1.test/", "http://2.test/", "http://3.test/"})
+    cache.Add(Entry(url, 1, 1));
+  cache.InjectAnswer(2, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 0});
+  EXPECT_EQ(List(vmContent).count, 1);
+  EXPECT_EQ(cache.FindCalls(), 2);
+
+  cache.InjectAnswer(4, 1, {.result = true, .error = 0, .size = 0});
+  EXPECT_EQ(List(vmContent).count, 1);
+  EXPECT_EQ(cache.FindCalls(), 4);
+}
+
+TEST_F(ListingTest, OtherFailuresEndTheListingWithTheRowsSoFar) {
+  for (const char* url : {"http://1.test/", "http://2.test/", "http://3.test/"})
+    cache.Add(Entry(url, 1, 10));
+  cache.InjectAnswer(3, 1, {.result = false, .error = 6, .size = 4096});
+  EXPECT_EQ(List(vmContent).count, 2);
+
+  // A retry after code 122 that fails otherwise has no record to show.
+  cache.InjectAnswer(5, 1, {.result = false, .error = kErrorInsufficientBuffer});
+  cache.InjectAnswer(6, 1, {.result = false, .error = kErrorAccessDenied, .size = 100});
+  const ListingSummary summary = List(vmContent);
+  EXPECT_EQ(summary.count, 1);
+  EXPECT_EQ(summary.totalBytes, 10);
+
+  cache.InjectAnswer(7, 1, {.result = false, .error = kErrorAccessDenied});
+  EXPECT_EQ(List(vmContent).count, 0);
+  EXPECT_EQ(table.RowCount(), 1);
+}
+
+TEST_F(ListingTest, ACacheThatKeepsAskingForMoreStopsAt64MiB) {
+  cache.Add(Entry("http://1.test/", 1, 1));
+  cache.Add(Entry("http://2.test/", 1, 1));
+  // The next-entry call: doubled up to the limit, then given up.
+  cache.InjectAnswer(2, 1000, {.result = false, .error = kErrorInsufficientBuffer});
+  EXPECT_EQ(List(vmContent).count, 1);
+  EXPECT_EQ(buffers.sizes.back(), kMaxListingBuffer);
+  EXPECT_EQ(cache.FindCalls(), 2 + 14);
+
+  // The first call, asking for no more than it was given: every try still grows.
+  buffers.sizes.clear();
+  cache.InjectAnswer(17, 1000, {.result = false, .error = kErrorInsufficientBuffer, .size = 10});
+  EXPECT_EQ(List(vmContent).count, 0);
+  EXPECT_EQ(buffers.sizes.back(), kMaxListingBuffer);
+  EXPECT_EQ(buffers.sizes.size(), 15u);
+}
+
+TEST_F(ListingTest, AFirstRecordNeedingMoreThanHalfTheLimitGetsTheLargestBuffer) {
+  cache.Add(Entry("http://1.test/", 1, 1));
+  cache.InjectAnswer(1, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 40 << 20});
+  EXPECT_EQ(List(vmContent).count, 1);
+  EXPECT_EQ(cache.SizesGiven()[1], kMaxListingBuffer);
+
+  cache.InjectAnswer(4, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 65 << 20});
+  EXPECT_EQ(List(vmContent).count, 0);
+}
+
+TEST_F(ListingTest, ARowThatCannotBeAddedStillReleasesEverything) {
+  cache.Add(Entry("http://1.test/", 1, 1));
+  cache.Add(Entry("http://2.test/", 1, 1));
+  int calls = 0;
+  EXPECT_THROW(RefreshEntryTable(table, cache, vmContent,
+                                 [&](const CacheEntryRecord&) {
+                                   if (++calls == 2) throw std::runtime_error("out of memory");
+                                 },
+                                 buffers),
+               std::runtime_error);
+}
+
+}  // namespace
+}  // namespace tarnwick
