@@ -29,11 +29,13 @@ std::string Cp1252Text::FromUtf16(std::u16string_view text) {
 
 std::array<unsigned char, 256> Cp1252Text::UpperCaseTable() {
   std::array<unsigned char, 256> table{};
-  for (unsigned byte = 0; byte < 256; ++byte) table[byte] = static_cast<unsigned char>(byte);
-  for (unsigned byte = 'a'; byte <= 'z'; ++byte) table[byte] = static_cast<unsigned char>(byte - 32);
-  // Latin-1 letters: lower case 0x20 above upper case, except the division sign.
-  for (unsigned byte = 0xE0; byte <= 0xFE; ++byte)
-    if (byte != 0xF7) table[byte] = static_cast<unsigned char>(byte - 32);
+  for (unsigned byte = 0; byte < 256; ++byte) {
+    // ASCII and Latin-1 lower-case letters lie 0x20 above their capitals; 0xF7 is the division
+    // sign, not a letter.
+    const bool lower =
+        (byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7);
+    table[byte] = static_cast<unsigned char>(lower ? byte - 32 : byte);
+  }
   table[0x9A] = 0x8A;  // s with caron
   table[0x9C] = 0x8C;  // oe ligature
   table[0x9E] = 0x8E;  // z with caron
