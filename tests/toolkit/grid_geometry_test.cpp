@@ -91,6 +91,17 @@ TEST(GridGeometryRowRect, OnlyRowsOnScreenHaveARectangle) {
   EXPECT_EQ(grid.RowRect(0).right, 576);
 }
 
+TEST(GridGeometryRowRect, RowsAddedOrDroppedAtTheEndRepaintOnlyWhenInView) {
+  GridGeometry grid = EntryGrid(1000);
+  grid.SetTopRow(100);
+  EXPECT_EQ(grid.AreaFromRow(105), (GridRect{0, 96, 585, 209}));
+  EXPECT_EQ(grid.AreaFromRow(112), (GridRect{0, 208, 585, 209}));
+  EXPECT_TRUE(grid.AreaFromRow(113).Empty());
+  EXPECT_TRUE(grid.AreaFromRow(2000000000).Empty());
+  EXPECT_EQ(grid.AreaFromRow(50), (GridRect{0, 16, 585, 209}));
+  EXPECT_EQ(grid.AreaFromRow(0), (GridRect{0, 0, 585, 209}));
+}
+
 TEST(GridGeometryHitTest, CellsIncludeTheirGridLinesAndNothingBeyondTheTable) {
   GridGeometry grid = EntryGrid(1000);
   EXPECT_EQ(grid.CellAt(0, 0), (GridCell{0, 0}));

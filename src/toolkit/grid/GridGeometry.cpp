@@ -117,6 +117,19 @@ GridRect GridGeometry::RowRect(int row) const {
   return rect.Empty() ? GridRect{} : rect;
 }
 
+GridRect GridGeometry::AreaFromRow(int row) const {
+  int top = BodyTop();
+  if (row < fixedRows_) {
+    top = std::max(0, row) * rowHeight_;
+  } else if (row > topRow_) {
+    // Compared before multiplying, so a row far below the view cannot overflow.
+    if (row - topRow_ >= CeilDiv(std::max(0, clientHeight_ - BodyTop()), rowHeight_)) return {};
+    top = BodyTop() + (row - topRow_) * rowHeight_;
+  }
+  GridRect area{0, top, clientWidth_, clientHeight_};
+  return area.Empty() ? GridRect{} : area;
+}
+
 GridRect GridGeometry::ClipToClient(const GridRect& area) const {
   return {std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, clientWidth_),
           std::min(area.bottom, clientHeight_)};

@@ -80,6 +80,10 @@ class GridGeometry {
   // Where a row shows within the client area, across the visible columns; empty when it is
   // scrolled out of view or beyond the last row.
   GridRect RowRect(int row) const;
+  // Where rows from `row` on show, down to the bottom of the client area: what changes when rows
+  // are added or dropped at the end. All of the scrolling rows when `row` is scrolled out above;
+  // empty when it lies below the view.
+  GridRect AreaFromRow(int row) const;
   // The left edge of a column at or right of LeftCol.
   int ColumnLeft(int col) const;
 

@@ -1,0 +1,200 @@
+#include "toolkit/win32/grid/GridControl.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "toolkit/win32/ErrorBox.h"
+#include "toolkit/win32/grid/GridMessages.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr char kClassName[] = "TarnwickGrid";
+constexpr int kRowHeight = 16;
+constexpr int kWideColumns[] = {171, 89};
+constexpr int kColumnWidth = 64;
+
+std::vector<int> ColumnWidths(int colCount, int scaleNum, int scaleDen) {
+  std::vector<int> widths;
+  for (int col = 0; col < colCount; ++col) {
+    int width = col < 2 ? kWideColumns[col] : kColumnWidth;
+    widths.push_back(MulDiv(width, scaleNum, scaleDen));
+  }
+  return widths;
+}
+
+void RegisterGridClass(HINSTANCE instance, WNDPROC windowProc) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExA(instance, kClassName, &windowClass)) return;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExA(&windowClass);
+}
+
+}  // namespace
+
+GridControl::GridControl(EntryTable& table)
+    : table_(table), geometry_(kRowHeight, ColumnWidths(table.ColCount(), 1, 1)) {}
+
+GridControl::~GridControl() {
+  if (!window_) return;
+  HWND window = window_;
+  Unbind();
+  DestroyWindow(window);
+}
+
+HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum,
+                         int scaleDen) {
+  geometry_ = GridGeometry(MulDiv(kRowHeight, scaleNum, scaleDen),
+                           ColumnWidths(table_.ColCount(), scaleNum, scaleDen));
+  textLeft_ = MulDiv(2, scaleNum, scaleDen);
+  borderSlack_ = MulDiv(3, scaleNum, scaleDen);
+  minColumnWidth_ = MulDiv(4, scaleNum, scaleDen);
+  font_ = font;
+
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterGridClass(instance, WindowProc);
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL;
+  // The instance pointer travels in lpCreateParams; WindowProc binds it at WM_NCCREATE.
+  CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", style, bounds.left, bounds.top,
+                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, this);
+  return window_;
+}
+
+LRESULT CALLBACK GridControl::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  auto* self = reinterpret_cast<GridControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    self = static_cast<GridControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->Bind(window);
+  }
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  // Nothing thrown (by the table, or by a handler behind its click) may cross into the
+  // system's message dispatch.
+  LRESULT result = 0;
+  RunGuarded(GetAncestor(window, GA_ROOT),
+             [&] { result = self->HandleMessage(message, wParam, lParam); });
+  return result;
+}
+
+LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  switch (message) {
+    case WM_CREATE: Created(); return 0;
+    case WM_NCDESTROY: Unbind(); break;
+    case WM_SIZE: Resized(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: PaintMessage(); return 0;
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(window, &client);
+      Paint(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: InvalidateRow(table_.Row()); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_KEYDOWN: KeyDown(wParam); return 0;
+    case WM_KEYUP: return KeyUp(wParam, lParam);
+    case WM_LBUTTONDOWN: LeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_LBUTTONUP: FinishDrag(); return 0;
+    case WM_MOUSEMOVE: MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_TIMER: AutoScrollTick(); return 0;
+    case WM_CAPTURECHANGED: FinishDrag(); return 0;
+    case WM_RBUTTONDOWN: RightButtonDown(); return 0;
+    case WM_CONTEXTMENU: ContextMenu(lParam); return 0;
+    case WM_MOUSEWHEEL: Wheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_SETCURSOR:
+      if (SetCursorShape(lParam)) return TRUE;
+      break;
+    case WM_VSCROLL: VerticalScroll(LOWORD(wParam)); return 0;
+    case WM_HSCROLL: HorizontalScroll(LOWORD(wParam)); return 0;
+    case kUpdateScrollBarsMessage: UpdateScrollBars(); return 0;
+    default: break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void GridControl::Bind(HWND window) {
+  window_ = window;
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void GridControl::Unbind() {
+  table_.SetObserver(nullptr);
+  KillTimer(window_, kAutoScrollTimer);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  window_ = nullptr;
+}
+
+void GridControl::Created() {
+  table_.SetObserver(this);
+  geometry_.SetShape(table_.RowCount(), table_.FixedRows());
+  shownRow_ = table_.Row();
+
+  HDC dc = GetDC(window_);
+  HGDIOBJ oldFont = SelectObject(dc, font_);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, oldFont);
+  ReleaseDC(window_, dc);
+  // Centred in the row above its grid line.
+  textTop_ = (geometry_.RowHeight() - 1 - static_cast<int>(metrics.tmHeight)) / 2;
+
+  RECT client;
+  GetClientRect(window_, &client);
+  geometry_.SetClientSize(client.right, client.bottom);
+  UpdateScrollBars();
+}
+
+void GridControl::Resized(int width, int height) {
+  geometry_.SetClientSize(width, height);
+  // Which rows and columns are cut off, and the scroll limits, all depend on the size.
+  InvalidateAll();
+  RequestScrollBarUpdate();
+}
+
+void GridControl::TableReshaped() {
+  int oldRowCount = geometry_.RowCount();
+  int oldFixedRows = geometry_.FixedRows();
+  int oldTopRow = geometry_.TopRow();
+  geometry_.SetShape(table_.RowCount(), table_.FixedRows());
+  if (!window_) return;
+  RequestScrollBarUpdate();
+  if (geometry_.FixedRows() != oldFixedRows || geometry_.TopRow() != oldTopRow) {
+    InvalidateAll();
+    return;
+  }
+  // Rows come and go only at the end: repaint from the first of them down, if that is in view.
+  Invalidate(geometry_.AreaFromRow(std::min(oldRowCount, geometry_.RowCount())));
+}
+
+void GridControl::RowTextChanged(int row) {
+  if (window_) InvalidateRow(row);
+}
+
+void GridControl::CurrentRowMoved(int row, bool scrollToTop) {
+  bool scrolled = scrollToTop ? geometry_.SetTopRow(geometry_.FixedRows())
+                              : geometry_.ScrollIntoView(row);
+  // Every move of the current row brings back the first column.
+  scrolled = geometry_.SetLeftCol(0) || scrolled;
+  if (window_) {
+    if (scrolled) {
+      InvalidateAll();
+      RequestScrollBarUpdate();
+    } else {
+      InvalidateRow(shownRow_);
+      InvalidateRow(row);
+    }
+  }
+  shownRow_ = row;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,105 @@
+#pragma once
+// The window that shows the entry table: a text grid with a fixed header row, whole-row
+// selection, sideways scrolling by column and user-sizable columns. It paints straight from the
+// table's cells and turns the user's keys, clicks and wheel turns into moves of the table's
+// current row, so the table raises its click notification exactly where a user's click would.
+#include <windows.h>
+
+#include <functional>
+
+#include "cache/EntryTable.h"
+#include "toolkit/grid/GridGeometry.h"
+#include "toolkit/grid/GridNavigation.h"
+
+namespace tarnwick {
+
+class GridControl : private EntryTableObserver {
+ public:
+  explicit GridControl(EntryTable& table);
+  ~GridControl() override;
+  GridControl(const GridControl&) = delete;
+  GridControl& operator=(const GridControl&) = delete;
+
+  // Creates the child window. The 96-DPI row height (16) and column widths (171, 89, then 64)
+  // are multiplied by scaleNum / scaleDen.
+  HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum, int scaleDen);
+  HWND Handle() const { return window_; }
+
+  // Right click: at the pointer; menu key or Shift+F10: at the grid's top-left corner.
+  std::function<void(POINT screen)> OnContextMenu;
+
+ private:
+  enum class Drag { None, SelectRows, ResizeColumn };
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Life cycle and layout (GridControl.cpp).
+  void Bind(HWND window);
+  void Unbind();
+  void Created();
+  void Resized(int width, int height);
+
+  // The table's notifications (GridControl.cpp).
+  void TableReshaped() override;
+  void RowTextChanged(int row) override;
+  void CurrentRowMoved(int row, bool scrollToTop) override;
+
+  // Scrolling (GridScrolling.cpp).
+  void VerticalScroll(int request);
+  void HorizontalScroll(int request);
+  void ScrollColumns(int delta);
+  void Scrolled();
+  void RequestScrollBarUpdate();
+  void UpdateScrollBars();
+  int TrackPosition(int bar) const;
+
+  // Input (GridInput.cpp).
+  void KeyDown(WPARAM key);
+  LRESULT KeyUp(WPARAM key, LPARAM lParam);
+  void LeftButtonDown(int x, int y);
+  void MouseMove(int x, int y);
+  void AutoScrollTick();
+  void FinishDrag();
+  void RightButtonDown();
+  void ContextMenu(LPARAM lParam);
+  void Wheel(int delta);
+  bool SetCursorShape(LPARAM lParam);
+  void DragRowsTo(int y);
+
+  // Painting (GridPaint.cpp).
+  void PaintMessage();
+  void Paint(HDC target, const RECT& area);
+  void DrawCells(HDC dc, const RECT& area);
+  void DrawRow(HDC dc, int row, GridSpan cols);
+  void DrawFocusFrame(HDC dc);
+  void InvalidateRow(int row);
+  void Invalidate(const GridRect& area);
+  void InvalidateAll();
+
+  EntryTable& table_;
+  HWND window_ = nullptr;
+  HFONT font_ = nullptr;
+  GridGeometry geometry_;
+  int textLeft_ = 2;
+  int textTop_ = 1;
+  int borderSlack_ = 3;
+  int minColumnWidth_ = 4;
+  // The row drawn as current, so the old one is repainted when the table moves it.
+  int shownRow_ = -1;
+
+  // Scroll bars catch up once per message-loop pass: a listing reshapes the table once a row.
+  bool scrollBarsStale_ = false;
+  bool scrollBarUpdatePosted_ = false;
+  ScrollBarState shownVertical_{0, -1, 0, 0};
+  ScrollBarState shownHorizontal_{0, -1, 0, 0};
+
+  Drag drag_ = Drag::None;
+  int resizeCol_ = -1;
+  int resizeStartX_ = 0;
+  int resizeStartWidth_ = 0;
+  bool autoScrolling_ = false;
+  WheelNotches wheel_;
+};
+
+}  // namespace tarnwick
