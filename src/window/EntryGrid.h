@@ -1,0 +1,11 @@
+#pragma once
+// The grid on the main window: a control with a place in the layout whose model is the entry
+// table itself, so the form's handlers read and write rows on it directly.
+#include "cache/EntryTable.h"
+#include "toolkit/Control.h"
+
+namespace tarnwick {
+
+class EntryGrid : public Control, public EntryTable {};
+
+}  // namespace tarnwick

@@ -1,0 +1,105 @@
+#include "window/Form1.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "cache/Listing.h"
+#include "cache/Summary.h"
+
+namespace tarnwick {
+namespace {
+
+// Tells the monitor that a listing ended, however it ended.
+class ListingScope {
+ public:
+  explicit ListingScope(ListingMonitor* monitor) : monitor_(monitor) {
+    if (monitor_) monitor_->ListingStarted();
+  }
+  ListingScope(const ListingScope&) = delete;
+  ListingScope& operator=(const ListingScope&) = delete;
+  ~ListingScope() {
+    if (monitor_) monitor_->ListingFinished();
+  }
+
+ private:
+  ListingMonitor* monitor_;
+};
+
+}  // namespace
+
+TForm1::TForm1(Platform& platform)
+    : platform_(platform),
+      formatter_(platform.locale, platform.text),
+      separators_(platform.locale.ReadNumberSeparators()) {
+  ReadLayout();
+  BindEvents();
+}
+
+void TForm1::FormCreate() {
+  FViewMode = vmContent;
+  RefreshList();
+}
+
+void TForm1::FormResize() {
+  lbl_Status.SetLeft(8);
+  lbl_Status.SetTop(grd.Top() + grd.Height() + 4);
+}
+
+void TForm1::rdo_ContentClick() {
+  FViewMode = vmContent;
+  RefreshList();
+}
+
+void TForm1::rdo_CookieClick() {
+  FViewMode = vmCookies;
+  RefreshList();
+}
+
+void TForm1::rdo_HistoryClick() {
+  FViewMode = vmHistory;
+  RefreshList();
+}
+
+void TForm1::btn_RefreshClick() { RefreshList(); }
+
+void TForm1::grdClick() {
+  std::vector<std::string> lines = grd.CopyRow(grd.Row());
+  // The box shows text only up to a NUL, as the grid does.
+  for (std::string& line : lines) line.resize(std::string_view(line.c_str()).size());
+  Memo1.SetLines(lines);
+}
+
+void TForm1::RefreshList() {
+  // A listing that fails leaves the status line as it was, not showing the progress count.
+  const std::string statusBefore = lbl_Status.Caption();
+  try {
+    const ListingScope scope(monitor_);
+    const ListingSummary summary =
+        RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const CacheEntryRecord& record) {
+          AddEntryRow(record);
+          if (monitor_) monitor_->ListingProgress(std::max(0, grd.RowCount() - 2));
+        });
+    lbl_Status.SetCaption(FormatSummary(summary.count, summary.totalBytes, separators_));
+  } catch (...) {
+    lbl_Status.SetCaption(statusBefore);
+    throw;
+  }
+}
+
+void TForm1::AddEntryRow(const CacheEntryRecord& record) {
+  formatter_.AddEntryRow(grd, record, FViewMode);
+}
+
+void TForm1::SettingsChanged() { separators_ = platform_.locale.ReadNumberSeparators(); }
+
+void TForm1::ClientResized(Size client) {
+  for (Control* control : Controls()) control->ParentResized(client);
+  FormResize();
+}
+
+void TForm1::ScaleControls(int num, int den) {
+  for (Control* control : Controls()) control->ScaleBy(num, den);
+}
+
+}  // namespace tarnwick

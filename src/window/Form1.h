@@ -1,0 +1,109 @@
+#pragma once
+// The main window: its controls as models, the view mode, and one handler per bound event. The
+// Win32 host shows the models and routes the user's input to the handlers; nothing here sees a
+// window, so every handler runs in tests as it runs in the program.
+#include <cstdint>
+#include <vector>
+
+#include "cache/EntryRow.h"
+#include "cache/ViewMode.h"
+#include "platform/Platform.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/Keys.h"
+#include "toolkit/Menu.h"
+#include "toolkit/TextControls.h"
+#include "window/EntryGrid.h"
+#include "window/ListingMonitor.h"
+
+namespace tarnwick {
+
+class TForm1 {
+ public:
+  static constexpr char kCaption[] = "Tarnwick";
+  // Outer bounds on the screen; they stay the same at every screen density.
+  static constexpr Bounds kBounds{222, 119, 625, 455};
+  // The client area the layout is designed for, at 96 dots per inch.
+  static constexpr Size kDesignClient{617, 421};
+  static constexpr char kFontName[] = "MS Sans Serif";
+  static constexpr int kFontHeight = 11;
+
+  // Reads the layout: places, captions, anchors and tab order of every control, and binds their
+  // events to the handlers below. Runs no handler.
+  explicit TForm1(Platform& platform);
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  RadioButton rdo_Content;
+  RadioButton rdo_Cookie;
+  RadioButton rdo_History;
+  Button bnt_Clear;
+  EntryGrid grd;
+  Memo Memo1;
+  Button btn_Refresh;
+  Edit edt_Search;
+  Button btn_Search;
+  Label lbl_Status;
+  PopupMenu pop;
+  MenuItem Deletethisentry1;
+  MenuItem OpeninBrowser1;
+  MenuItem Openlocalfile1;
+
+  TViewMode FViewMode = vmContent;
+
+  // Window events.
+  void FormCreate();
+  void FormResize();
+  // Key preview: every key pressed in the window, before the focused control. Setting `key` to 0
+  // keeps it from the control.
+  void FormKeyDown(uint16_t& key, ShiftState shift);
+
+  // Control events.
+  void rdo_ContentClick();
+  void rdo_CookieClick();
+  void rdo_HistoryClick();
+  void btn_RefreshClick();
+  void grdClick();
+  void btn_SearchClick();
+  // A character typed in the search box; 0 swallows it.
+  void edt_SearchKeyPress(char& key);
+  void bnt_ClearClick();
+  void Deletethisentry1Click();
+  void OpeninBrowser1Click();
+  void Openlocalfile1Click();
+
+  // Lists the current view into the grid and writes the summary into the status line.
+  void RefreshList();
+  // Formats one delivered record into the grid's trailing row, or skips it.
+  void AddEntryRow(const CacheEntryRecord& record);
+  // Moves the current row to the next row containing the search box's text.
+  void SearchNext();
+
+  // The user's number settings changed: later summaries use the new separators.
+  void SettingsChanged();
+  NumberSeparators Separators() const { return separators_; }
+
+  // The window's client area has a new size: anchors first, then FormResize.
+  void ClientResized(Size client);
+  // Scales every control for a screen density other than the design's.
+  void ScaleControls(int num, int den);
+  // Every control that can take the focus, and the label.
+  std::vector<Control*> Controls();
+
+  // The native window, handed to the shell as the owner of what it opens.
+  void* Handle() const { return handle_; }
+  void SetHandle(void* handle) { handle_ = handle; }
+  void SetListingMonitor(ListingMonitor* monitor) { monitor_ = monitor; }
+
+ private:
+  void ReadLayout();
+  void BindEvents();
+
+  Platform& platform_;
+  EntryRowFormatter formatter_;
+  NumberSeparators separators_;
+  RadioGroup views_;
+  void* handle_ = nullptr;
+  ListingMonitor* monitor_ = nullptr;
+};
+
+}  // namespace tarnwick

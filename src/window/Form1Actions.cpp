@@ -1,0 +1,52 @@
+// The main window's entry actions: search, deletion and opening.
+#include "actions/Deletion.h"
+#include "actions/Opening.h"
+#include "actions/Search.h"
+#include "toolkit/Keys.h"
+#include "window/Form1.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kUrlColumn = 0;
+constexpr int kLocalFileColumn = 1;
+constexpr uint32_t kDefaultBeep = 0;
+
+}  // namespace
+
+void TForm1::SearchNext() {
+  // The table is read fresh at every search, so a change of the user's locale counts at once.
+  const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), platform_.text.UpperCaseTable());
+  if (!hit) {
+    platform_.shell.MessageBeep(kDefaultBeep);
+    return;
+  }
+  grd.SetRow(*hit);
+}
+
+void TForm1::btn_SearchClick() { SearchNext(); }
+
+void TForm1::edt_SearchKeyPress(char& key) {
+  if (key != '\r') return;
+  SearchNext();
+  key = 0;
+}
+
+void TForm1::FormKeyDown(uint16_t& key, ShiftState) {
+  if (key == kKeyF3) SearchNext();
+}
+
+void TForm1::bnt_ClearClick() { DeleteEntriesOfAllRows(grd, platform_.cache); }
+
+void TForm1::Deletethisentry1Click() { DeleteEntryOfRow(grd, grd.Row(), platform_.cache); }
+
+void TForm1::OpeninBrowser1Click() {
+  const std::string_view url = grd.Cell(kUrlColumn, grd.Row());
+  if (IsBrowserUrl(url)) ShellOpen(platform_.shell, url, Handle());
+}
+
+void TForm1::Openlocalfile1Click() {
+  ShellOpen(platform_.shell, grd.Cell(kLocalFileColumn, grd.Row()), Handle());
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,216 @@
+// TForm1's handlers over the control models and an in-memory URL cache: start-up, view
+// switching, refresh, the detail box, the status line and the layout on resize.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/portable/Cp1252Text.h"
+#include "platform/portable/FixedLocale.h"
+#include "platform/portable/MemoryUrlCache.h"
+#include "window/Form1.h"
+
+namespace tarnwick {
+namespace {
+
+class SilentShell : public Shell {
+ public:
+  void Execute(const ShellExecuteRequest&) override {}
+  void MessageBeep(uint32_t) override {}
+};
+
+class RecordingMonitor : public ListingMonitor {
+ public:
+  void ListingStarted() override { ++started; }
+  void ListingProgress(int rowsListed) override {
+    progress.push_back(rowsListed);
+    if (failAt == rowsListed) throw std::runtime_error("monitor failed");
+  }
+  void ListingFinished() override { ++finished; }
+
+  int started = 0;
+  int finished = 0;
+  int failAt = -1;
+  std::vector<int> progress;
+};
+
+MemoryCacheEntry Entry(std::string url, uint32_t type, uint64_t size) {
+  MemoryCacheEntry entry;
+  entry.sourceUrl = std::move(url);
+  entry.localFile = "C:\\cache\\file.htm";
+  entry.type = type;
+  entry.size = size;
+  entry.header = "HTTP/1.1 200 OK\r\n";
+  return entry;
+}
+
+class FormTest : public testing::Test {
+ protected:
+  FormTest() {
+    cache.Add(Entry("Cookie:user@example.com/", 0x0010'0001, 100));
+    cache.Add(Entry("Visited:user@http://example.com/", 0x0020'0001, 0));
+    cache.Add(Entry("http://example.com/", 0x1, 1000));
+    cache.Add(Entry("http://example.com/logo.png", 0x1, 1048576));
+  }
+
+  std::vector<std::string> Column0() const {
+    std::vector<std::string> urls;
+    for (int row = 1; row < form.grd.RowCount(); ++row) {
+      urls.emplace_back(form.grd.Cell(0, row));
+    }
+    return urls;
+  }
+
+  MemoryUrlCache cache;
+  FixedLocale locale;
+  Cp1252Text text;
+  SilentShell shell;
+  Platform platform{cache, locale, text, shell};
+  TForm1 form{platform};
+};
+
+TEST_F(FormTest, StartUpListsTheContentViewWithContentChosen) {
+  form.FormCreate();
+  EXPECT_EQ(form.FViewMode, vmContent);
+  EXPECT_TRUE(form.rdo_Content.Checked());
+  EXPECT_TRUE(form.rdo_Content.TabStop());
+  EXPECT_FALSE(form.rdo_Cookie.TabStop());
+  EXPECT_EQ(Column0(), (std::vector<std::string>{"http://example.com/",
+                                                 "http://example.com/logo.png"}));
+  EXPECT_EQ(form.lbl_Status.Caption(), "2 entries in 1,049,576 bytes (1.00 MB)");
+  EXPECT_EQ(form.Memo1.Text(), "");
+}
+
+TEST_F(FormTest, ChoosingAViewListsItOnceAndRefreshListsAgain) {
+  form.FormCreate();
+  form.rdo_Cookie.Click();
+  EXPECT_EQ(form.FViewMode, vmCookies);
+  EXPECT_FALSE(form.rdo_Content.Checked());
+  EXPECT_EQ(Column0(), std::vector<std::string>{"Cookie:user@example.com/"});
+  EXPECT_EQ(form.lbl_Status.Caption(), "1 entries in 100 bytes (0.00 MB)");
+
+  const int callsAfterListing = cache.FindCalls();
+  form.rdo_Cookie.Click();
+  EXPECT_EQ(cache.FindCalls(), callsAfterListing);
+
+  cache.Add(Entry("Cookie:user@example.org/", 0x0010'0001, 200));
+  form.btn_Refresh.Click();
+  EXPECT_EQ(form.FViewMode, vmCookies);
+  EXPECT_EQ(Column0().size(), 2u);
+
+  form.rdo_History.Click();
+  EXPECT_EQ(Column0(), std::vector<std::string>{"Visited:user@http://example.com/"});
+  form.rdo_Content.Click();
+  EXPECT_EQ(form.FViewMode, vmContent);
+  EXPECT_EQ(Column0().size(), 2u);
+}
+
+TEST_F(FormTest, AViewWithNothingToListSaysSo) {
+  MemoryUrlCache empty;
+  Platform bare{empty, locale, text, shell};
+  TForm1 emptyForm(bare);
+  emptyForm.lbl_Status.SetCaption("stale");
+  emptyForm.FormCreate();
+  EXPECT_EQ(emptyForm.lbl_Status.Caption(), "0 entries in 0 bytes (0.00 MB)");
+}
+
+TEST_F(FormTest, DetailBoxFollowsTheClickedRowNotTheListing) {
+  form.rdo_Cookie.Click();
+  form.grd.SetRow(1);  // Already current: no click.
+  EXPECT_EQ(form.Memo1.Text(), "");
+  form.grd.Click();
+  const std::string cookieRow = form.Memo1.Text();
+  // Eleven lines, each ended by a line break; a cookie row has no header, so the last is empty.
+  size_t breaks = 0;
+  for (size_t at = cookieRow.find("\r\n"); at != std::string::npos; at = cookieRow.find("\r\n", at + 2)) {
+    ++breaks;
+  }
+  EXPECT_EQ(breaks, 11u);
+  EXPECT_TRUE(cookieRow.starts_with("Cookie:user@example.com/\r\nC:\\cache\\file.htm\r\n"));
+  EXPECT_TRUE(cookieRow.ends_with("\r\n\r\n"));
+
+  form.rdo_Content.Click();
+  EXPECT_EQ(form.Memo1.Text(), cookieRow);
+  form.btn_Refresh.Click();
+  EXPECT_EQ(form.Memo1.Text(), cookieRow);
+
+  form.grd.SetCell(0, 2, std::string("shown\0hidden", 12));
+  form.grd.SetRow(2);
+  EXPECT_TRUE(form.Memo1.Text().starts_with("shown\r\nC:"));
+}
+
+TEST_F(FormTest, AnchorsStretchTheGridAndMemoAndTheStatusStaysUnderTheGrid) {
+  form.ClientResized({717, 421});
+  EXPECT_EQ(form.grd.GetBounds(), (Bounds{8, 32, 701, 225}));
+  EXPECT_EQ(form.Memo1.GetBounds(), (Bounds{8, 280, 701, 137}));
+  EXPECT_EQ(form.bnt_Clear.Left(), 652);
+  EXPECT_EQ(form.rdo_Content.Left(), 312);
+  EXPECT_EQ(form.rdo_History.Left(), 448);
+  EXPECT_EQ(form.btn_Refresh.Left(), 8);
+  EXPECT_EQ(form.edt_Search.GetBounds(), (Bounds{72, 6, 145, 21}));
+  EXPECT_EQ(form.btn_Search.Left(), 224);
+  EXPECT_EQ(form.lbl_Status.GetBounds(), (Bounds{8, 261, 601, 17}));
+
+  form.ClientResized({717, 621});
+  EXPECT_EQ(form.grd.Height(), 425);
+  EXPECT_EQ(form.Memo1.GetBounds(), (Bounds{8, 480, 701, 137}));
+  EXPECT_EQ(621 - form.Memo1.GetBounds().Bottom(), 4);
+  EXPECT_EQ(form.lbl_Status.GetBounds(), (Bounds{8, 461, 601, 17}));
+
+  form.ClientResized({300, 200});
+  EXPECT_EQ(form.lbl_Status.Left(), 8);
+  EXPECT_EQ(form.lbl_Status.Top(), form.grd.Top() + form.grd.Height() + 4);
+  EXPECT_EQ(form.lbl_Status.Width(), 601);
+  form.ClientResized(TForm1::kDesignClient);
+  EXPECT_EQ(form.grd.GetBounds(), (Bounds{8, 32, 601, 225}));
+  EXPECT_EQ(form.lbl_Status.GetBounds(), (Bounds{8, 261, 601, 17}));
+}
+
+TEST_F(FormTest, ScalingMovesAndSizesEveryControlAndAnchorsStillHold) {
+  // "0" 16 pixels high instead of 13 (120 dots per inch).
+  form.ScaleControls(16, 13);
+  EXPECT_EQ(form.rdo_Content.GetBounds(), (Bounds{384, 10, 80, 21}));
+  EXPECT_EQ(form.grd.GetBounds(), (Bounds{10, 39, 740, 277}));
+  EXPECT_EQ(form.lbl_Status.Width(), 740);
+  // The window keeps its size, so the anchored controls fit the real client area again.
+  form.ClientResized(TForm1::kDesignClient);
+  EXPECT_EQ(form.grd.GetBounds().Right(), 617 - 9);
+  EXPECT_EQ(form.Memo1.GetBounds().Bottom(), 421 - 5);
+  EXPECT_EQ(form.Memo1.Height(), 168);
+  EXPECT_EQ(form.bnt_Clear.GetBounds().Right(), 617 - 9);
+}
+
+TEST_F(FormTest, NumberSeparatorsAreReadAgainOnASettingsChange) {
+  locale.SetNumberSeparators({'.', ','});
+  form.FormCreate();
+  EXPECT_EQ(form.lbl_Status.Caption(), "2 entries in 1,049,576 bytes (1.00 MB)");
+  form.SettingsChanged();
+  form.btn_Refresh.Click();
+  EXPECT_EQ(form.lbl_Status.Caption(), "2 entries in 1.049.576 bytes (1,00 MB)");
+}
+
+TEST_F(FormTest, MonitorSeesEveryRecordAndAFailedListingKeepsTheStatusLine) {
+  RecordingMonitor monitor;
+  form.SetListingMonitor(&monitor);
+  form.FormCreate();
+  EXPECT_EQ(monitor.started, 1);
+  EXPECT_EQ(monitor.finished, 1);
+  // The cookie and the history entry are delivered and skipped in the Content view.
+  EXPECT_EQ(monitor.progress, (std::vector<int>{0, 0, 1, 2}));
+
+  monitor.failAt = 1;
+  form.lbl_Status.SetCaption("before");
+  EXPECT_THROW(form.btn_Refresh.Click(), std::runtime_error);
+  EXPECT_EQ(form.lbl_Status.Caption(), "before");
+  EXPECT_EQ(monitor.finished, 2);
+}
+
+TEST(ListingProgressText, GroupsTheCountByThrees) {
+  EXPECT_EQ(ListingProgressText(0, {',', '.'}), "Listing... 0 entries");
+  EXPECT_EQ(ListingProgressText(1, {',', '.'}), "Listing... 1 entry");
+  EXPECT_EQ(ListingProgressText(12345, {',', '.'}), "Listing... 12,345 entries");
+  EXPECT_EQ(ListingProgressText(1234567, {'.', ','}), "Listing... 1.234.567 entries");
+}
+
+}  // namespace
+}  // namespace tarnwick
