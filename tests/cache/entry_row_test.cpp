@@ -49,7 +49,7 @@ TEST(TypeText, NamesKnownFlagsInFixedOrderAndIgnoresOthers) {
             "TRACK_ONLINE_CACHE_ENTRY|OCX_CACHE_ENTRY");
 }
 
-TEST(FileTimeToText, SpecialValuesDatesAndTimes) {
+TEST(FileTimeToText, EmptyNeverDatesAndTimes) {
   FixedLocale locale;
   EXPECT_EQ(FileTimeToText({0, 0}, locale), "");
   EXPECT_EQ(FileTimeToText({0xFFFF'FFFF, 0x7FFF'FFFF}, locale), "NEVER");
