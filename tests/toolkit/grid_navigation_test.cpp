@@ -78,6 +78,7 @@ TEST(GridDrag, FollowsThePointerAndStepsBeyondTheViewWhenOutside) {
   GridGeometry few = Grid(4);
   EXPECT_EQ(RowForDrag(few, 150), 3);  // below the last row, inside the client
   EXPECT_EQ(RowForDrag(few, 300), 3);
+  EXPECT_EQ(RowForDrag(Grid(1, 1), 20), -1);  // nothing to select
 }
 
 TEST(GridWheel, CountsWholeNotchesAndKeepsFractionsOfOneDirection) {

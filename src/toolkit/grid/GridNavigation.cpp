@@ -31,6 +31,7 @@ int RowAfterKey(const GridGeometry& geometry, int currentRow, GridKey key, bool 
 }
 
 int RowForDrag(const GridGeometry& geometry, int y) {
+  if (geometry.RowCount() <= geometry.FixedRows()) return -1;
   int bodyTop = geometry.FixedRows() * geometry.RowHeight();
   if (y < bodyTop) return ClampToEntryRows(geometry, geometry.TopRow() - 1);
   if (y >= geometry.ClientHeight()) {

@@ -14,7 +14,8 @@ int RowAfterKey(const GridGeometry& geometry, int currentRow, GridKey key, bool 
 
 // The row a left-button drag selects with the pointer at client height y: the row under it, or,
 // while the pointer is above the scrolling rows or below the client area, the row just beyond
-// the visible ones in that direction, so that holding it there keeps scrolling.
+// the visible ones in that direction, so that holding it there keeps scrolling. -1 when the
+// table has no entry rows.
 int RowForDrag(const GridGeometry& geometry, int y);
 
 // Turns wheel rotation into whole notches. Fine-grained wheels report fractions of a notch; the

@@ -56,7 +56,7 @@ HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, in
   textLeft_ = MulDiv(2, scaleNum, scaleDen);
   borderSlack_ = MulDiv(3, scaleNum, scaleDen);
   minColumnWidth_ = MulDiv(4, scaleNum, scaleDen);
-  font_ = font;
+  font_ = font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterGridClass(instance, WindowProc);

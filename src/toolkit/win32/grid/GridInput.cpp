@@ -82,7 +82,8 @@ void GridControl::MouseMove(int x, int y) {
 }
 
 void GridControl::DragRowsTo(int y) {
-  table_.SelectRow(RowForDrag(geometry_, y));
+  int row = RowForDrag(geometry_, y);
+  if (row >= 0) table_.SelectRow(row);
   // Held above or below the rows, the pointer keeps the rows scrolling by itself.
   bool outside = y < geometry_.FixedRows() * geometry_.RowHeight() ||
                  y >= geometry_.ClientHeight();
