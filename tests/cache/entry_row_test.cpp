@@ -24,21 +24,6 @@ constexpr uint64_t k23h30m = 133541550000000000;
 // 1 January 10000, one second after the last time a date can show.
 constexpr uint64_t kYear10000 = 2650467744000000000;
 
-// Answers with fixed calendar fields, or fails at one chosen step.
-class StubLocale : public FixedLocale {
- public:
-  bool FileTimeToSystemTime(const FileTime& time, SystemTime& fields) override {
-    if (!fields_) return FixedLocale::FileTimeToSystemTime(time, fields);
-    fields = *fields_;
-    return true;
-  }
-  bool FormatLongTime(const SystemTime& fields, std::string& text) override {
-    return !failTime_ && FixedLocale::FormatLongTime(fields, text);
-  }
-  std::optional<SystemTime> fields_;
-  bool failTime_ = false;
-};
-
 TEST(TypeText, NamesKnownFlagsInFixedOrderAndIgnoresOthers) {
   EXPECT_EQ(TypeText(0x0000'0001), "NORMAL_CACHE_ENTRY");
   EXPECT_EQ(TypeText(0x0010'0001), "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY");
@@ -68,7 +53,7 @@ TEST(FileTimeToText, ConvertsToLocalTimeFirst) {
   EXPECT_EQ(FileTimeToText(FromTicks(k23h30m), west), "3/4/2024 11:59:00 PM");
 }
 
-TEST(FileTimeToText, EveryFailingStepGivesTheErrorText) {
+TEST(FileTimeToText, TimesThatDoNotConvertGiveTheErrorText) {
   FixedLocale locale;
   EXPECT_EQ(FileTimeToText({0, 0x7FFF'0000}, locale), "#ERROR# 7FFF000000000000");
   EXPECT_EQ(FileTimeToText(FromTicks(kYear10000), locale), "#ERROR# 24C85A5ED1C04000");
@@ -76,24 +61,6 @@ TEST(FileTimeToText, EveryFailingStepGivesTheErrorText) {
   // West of UTC, the first moments of 1601 turn into a value with the top bit set.
   FixedLocale west(-60);
   EXPECT_EQ(FileTimeToText({5, 0}, west), "#ERROR# 0000000000000005");
-
-  StubLocale stub;
-  stub.fields_ = SystemTime{2023, 2, 0, 29, 1, 0, 0, 0};  // no 29 February in 2023
-  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
-  stub.fields_ = SystemTime{2024, 2, 0, 29, 0, 60, 0, 0};
-  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
-  stub.fields_ = SystemTime{2024, 2, 0, 29, 0, 0, 0, 1000};
-  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
-  stub.fields_ = SystemTime{2024, 2, 0, 29, 23, 59, 59, 999};
-  EXPECT_EQ(FileTimeToText({7, 0}, stub), "2/29/2024 11:59:59 PM");
-  stub.failTime_ = true;
-  EXPECT_EQ(FileTimeToText({7, 0}, stub), "#ERROR# 0000000000000007");
-}
-
-TEST(TrimAtNul, CutsAtTheFirstNul) {
-  EXPECT_EQ(TrimAtNul(std::u16string_view(u"ab\0cd", 5)), u"ab");
-  EXPECT_EQ(TrimAtNul(u"abc"), u"abc");
-  EXPECT_EQ(TrimAtNul(std::u16string_view(u"\0x", 2)), u"");
 }
 
 // A history header block: 20 bytes of other data, then the title as UTF-16LE.
@@ -179,11 +146,9 @@ TEST_F(AddEntryRowTest, HistoryTitleIsReadFromByte20AndConverted) {
   EXPECT_EQ(Row(visit, vmHistory)[10], " ");
 }
 
-TEST_F(AddEntryRowTest, AbsentTextsGiveBlanksAndNegativeSizesKeepTheirSign) {
-  const MemoryCacheEntry entry{.size = 0xFFFF'FFFF'FFFF'FFFEu};
-  const std::vector<std::string> row = Row(entry, vmContent);
-  EXPECT_EQ(row[0], " ");
-  EXPECT_EQ(row[1], " ");
+TEST_F(AddEntryRowTest, AbsentTextsGiveBlanksAndSizesKeepTheirSign) {
+  const std::vector<std::string> row = Row({.size = 0xFFFF'FFFF'FFFF'FFFEu}, vmContent);
+  EXPECT_EQ(row[0] + row[1], "  ");
   EXPECT_EQ(row[5], "-2");
   EXPECT_EQ(row[10], " ");
 }

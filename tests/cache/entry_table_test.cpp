@@ -51,10 +51,7 @@ TEST_F(EntryTableTest, AppendedTextsTakeTheNextEmptyCellsAndEmptyTextsTakeABlank
   EXPECT_EQ(table.Cell(10, 1), "");
 
   table.AppendToRow(1, Texts{"k", "dropped"});
-  EXPECT_EQ(table.Cell(10, 1), "k");
-  const std::vector<std::string> copy = table.CopyRow(1);
-  ASSERT_EQ(copy.size(), 11u);
-  EXPECT_EQ(copy[10], "k");
+  EXPECT_EQ(table.CopyRow(1).back(), "k");
 
   // Cells taken by direct writes are skipped, empty ones in between are filled.
   table.ClearRow(2);

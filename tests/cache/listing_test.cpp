@@ -164,27 +164,25 @@ TEST_F(ListingTest, ACacheThatKeepsAskingForMoreStopsAt64MiB) {
   cache.Add(Entry("http://1.test/", 1, 1));
   cache.Add(Entry("http://2.test/", 1, 1));
   // The next-entry call: doubled up to the limit, then given up.
-  cache.InjectAnswer(2, 1000, {.result = false, .error = kErrorInsufficientBuffer});
+  cache.InjectAnswer(2, 15, {.result = false, .error = kErrorInsufficientBuffer});
   EXPECT_EQ(List(vmContent).count, 1);
   EXPECT_EQ(buffers.sizes.back(), kMaxListingBuffer);
   EXPECT_EQ(cache.FindCalls(), 2 + 14);
 
   // The first call, asking for no more than it was given: every try still grows.
   buffers.sizes.clear();
-  cache.InjectAnswer(17, 1000, {.result = false, .error = kErrorInsufficientBuffer, .size = 10});
+  cache.InjectAnswer(17, 15, {.result = false, .error = kErrorInsufficientBuffer, .size = 10});
   EXPECT_EQ(List(vmContent).count, 0);
   EXPECT_EQ(buffers.sizes.back(), kMaxListingBuffer);
   EXPECT_EQ(buffers.sizes.size(), 15u);
-}
 
-TEST_F(ListingTest, AFirstRecordNeedingMoreThanHalfTheLimitGetsTheLargestBuffer) {
-  cache.Add(Entry("http://1.test/", 1, 1));
-  cache.InjectAnswer(1, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 40 << 20});
-  EXPECT_EQ(List(vmContent).count, 1);
-  EXPECT_EQ(cache.SizesGiven()[1], kMaxListingBuffer);
-
-  cache.InjectAnswer(4, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 65 << 20});
+  // A first record of more than half the limit gets the largest buffer; one beyond it, none.
+  cache.InjectAnswer(32, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 40 << 20});
+  EXPECT_EQ(List(vmContent).count, 2);
+  EXPECT_EQ(cache.SizesGiven()[32], kMaxListingBuffer);
+  cache.InjectAnswer(36, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 65 << 20});
   EXPECT_EQ(List(vmContent).count, 0);
+  EXPECT_EQ(cache.FindCalls(), 36);
 }
 
 TEST_F(ListingTest, ARowThatCannotBeAddedStillReleasesEverything) {
