@@ -1,39 +1,27 @@
+// Start-up: the platform's services, the main window with its first listing, the message loop.
 #include <windows.h>
+#include <commctrl.h>
 
-namespace {
+#include "platform/win32/WinInetCache.h"
+#include "platform/win32/Win32AnsiText.h"
+#include "platform/win32/Win32Locale.h"
+#include "platform/win32/Win32Shell.h"
+#include "toolkit/win32/MessageLoop.h"
+#include "window/FormHost.h"
 
-constexpr char kClassName[] = "TarnwickForm";
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
+  tarnwick::WinInetCache cache;
+  tarnwick::Win32Locale locale;
+  tarnwick::Win32AnsiText text;
+  tarnwick::Win32Shell shell;
+  tarnwick::Platform platform{cache, locale, text, shell};
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-
-  HWND window = CreateWindowExA(0, kClassName, "Tarnwick", WS_OVERLAPPEDWINDOW, 222, 119, 625, 455,
-                                nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
-  ShowWindow(window, showCommand);
-
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  tarnwick::TForm1 form(platform);
+  tarnwick::FormHost host(form);
+  if (!host.Create()) return 1;
+  host.Show(showCommand);
+  return tarnwick::RunMessageLoop([&host](MSG& message) { return host.PreTranslate(message); });
 }

@@ -1,0 +1,31 @@
+#pragma once
+// The default error report: an exception that escapes an event handler is shown in a message box
+// and the program carries on. No exception ever crosses a window procedure.
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+// The executable's file name without folder, cut at its first ".", all but the first character
+// in lower case.
+std::string ApplicationTitle();
+
+// The message with a "." added, the application title as caption, an OK button and the stop icon.
+void ShowErrorBox(HWND owner, std::string_view message);
+
+// Runs `handler`; whatever it throws is reported in the error box, owned by `owner`.
+template <typename Handler>
+void RunGuarded(HWND owner, Handler&& handler) noexcept {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ShowErrorBox(owner, error.what());
+  } catch (...) {
+    ShowErrorBox(owner, "Unknown error");
+  }
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,51 @@
+#pragma once
+// A native child window that shows one control model: the model's changes are pushed to the
+// window, and the window's notifications (WM_COMMAND, routed here by the parent) go back to the
+// model as user events.
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/Control.h"
+
+namespace tarnwick {
+
+// How to make the window of a peer.
+struct PeerWindow {
+  const char* className;
+  DWORD style;
+  DWORD exStyle = 0;
+};
+
+class NativePeer : public ControlView {
+ public:
+  explicit NativePeer(Control& model);
+  NativePeer(const NativePeer&) = delete;
+  NativePeer& operator=(const NativePeer&) = delete;
+  ~NativePeer() override;
+
+  // Creates the child window at the model's bounds with the model's text and `font`.
+  HWND Create(HWND parent, int controlId, const PeerWindow& window, HFONT font);
+  // Shows a window that someone else created (the grid) at the model's bounds from now on.
+  void Attach(HWND window);
+
+  HWND Handle() const { return window_; }
+  Control& Model() const { return model_; }
+
+  void ControlChanged(ControlAspect aspect) override;
+  // A notification code of WM_COMMAND from this window.
+  virtual void Command(WORD) {}
+
+ protected:
+  // The text the window shows; null for a window whose text the model does not hold.
+  virtual const std::string* ModelText() const { return nullptr; }
+  virtual void ShowChecked() {}
+
+ private:
+  void ShowBounds();
+
+  Control& model_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace tarnwick

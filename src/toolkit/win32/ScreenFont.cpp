@@ -1,0 +1,26 @@
+#include "toolkit/win32/ScreenFont.h"
+
+#include "toolkit/Scaling.h"
+
+namespace tarnwick {
+
+ScreenFont CreateScreenFont(const char* faceName, int designHeight) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ScreenFont result;
+  // A negative height asks for the character height, without the internal leading.
+  result.font = CreateFontA(-ScaledFontHeight(designHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, faceName);
+  HGDIOBJ previous = SelectObject(screen, result.font);
+  SIZE zero{};
+  if (GetTextExtentPoint32A(screen, "0", 1, &zero) && zero.cy > 0) {
+    result.scaleNum = zero.cy;
+    result.scaleDen = kDesignZeroHeight;
+  }
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return result;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,285 @@
+#include "window/FormHost.h"
+
+#include "toolkit/FocusOrder.h"
+#include "toolkit/win32/ErrorBox.h"
+#include "toolkit/win32/MessageLoop.h"
+#include "toolkit/win32/PopupMenuPeer.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr char kClassName[] = "TarnwickForm";
+// Child control identifiers, in tab order, well above the dialog box commands.
+constexpr int kFirstControlId = 100;
+// How often a running listing updates its count in the status line.
+constexpr DWORD kProgressIntervalMs = 250;
+
+bool RegisterFormClass(WNDPROC windowProc) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), kClassName, &windowClass)) return true;
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(1));
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+int StartShowCommand(int showCommand) {
+  switch (showCommand) {
+    case SW_SHOWMAXIMIZED:
+    case SW_SHOWMINNOACTIVE:
+      return showCommand;
+    default:
+      return SW_SHOWNORMAL;
+  }
+}
+
+ShiftState CurrentShiftState() {
+  ShiftState shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  return shift;
+}
+
+RECT ToRect(Bounds bounds) { return {bounds.left, bounds.top, bounds.Right(), bounds.Bottom()}; }
+
+}  // namespace
+
+FormHost::FormHost(TForm1& form)
+    : form_(form),
+      grid_(form.grd),
+      content_(form.rdo_Content),
+      cookie_(form.rdo_Cookie),
+      history_(form.rdo_History),
+      clear_(form.bnt_Clear),
+      gridPeer_(form.grd),
+      memo_(form.Memo1),
+      refresh_(form.btn_Refresh),
+      search_(form.edt_Search),
+      searchButton_(form.btn_Search),
+      status_(form.lbl_Status) {
+  peers_ = {&content_, &cookie_,  &history_, &clear_,        &gridPeer_,
+            &memo_,    &refresh_, &search_,  &searchButton_, &status_};
+}
+
+FormHost::~FormHost() {
+  form_.SetListingMonitor(nullptr);
+  form_.SetHandle(nullptr);
+  if (window_) DestroyWindow(window_);
+  if (font_.font) DeleteObject(font_.font);
+}
+
+bool FormHost::Create() {
+  if (!RegisterFormClass(&FormHost::WindowProc)) return false;
+  const Bounds bounds = TForm1::kBounds;
+  window_ = CreateWindowExA(0, kClassName, TForm1::kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                            bounds.left, bounds.top, bounds.width, bounds.height, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), this);
+  if (!window_) return false;
+  form_.SetHandle(window_);
+  form_.SetListingMonitor(this);
+
+  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight);
+  if (font_.scaleNum != font_.scaleDen) form_.ScaleControls(font_.scaleNum, font_.scaleDen);
+  CreateControls();
+  RECT client{};
+  GetClientRect(window_, &client);
+  Resized(SIZE_RESTORED, client.right, client.bottom);
+
+  RunGuarded(window_, [this] { form_.FormCreate(); });
+  return true;
+}
+
+void FormHost::CreateControls() {
+  int id = kFirstControlId;
+  content_.Create(window_, id++, {"BUTTON", BS_RADIOBUTTON | WS_GROUP}, font_.font);
+  cookie_.Create(window_, id++, RadioButtonPeer::kWindow, font_.font);
+  history_.Create(window_, id++, RadioButtonPeer::kWindow, font_.font);
+  clear_.Create(window_, id++, ButtonPeer::kWindow, font_.font);
+  gridPeer_.Attach(grid_.Create(window_, id++, ToRect(form_.grd.GetBounds()), font_.font,
+                                font_.scaleNum, font_.scaleDen));
+  memo_.Create(window_, id++, TextBoxPeer::kMemoWindow, font_.font);
+  refresh_.Create(window_, id++, ButtonPeer::kWindow, font_.font);
+  search_.Create(window_, id++, TextBoxPeer::kEditWindow, font_.font);
+  searchButton_.Create(window_, id++, ButtonPeer::kWindow, font_.font);
+  status_.Create(window_, id++, LabelPeer::kWindow, font_.font);
+
+  grid_.OnContextMenu = [this](POINT screen) { ShowPopup(screen); };
+  focus_ = content_.Handle();
+  controlsCreated_ = true;
+}
+
+void FormHost::Show(int showCommand) {
+  ShowWindow(window_, StartShowCommand(showCommand));
+  UpdateWindow(window_);
+}
+
+HWND FormHost::WindowOf(const Control& control) const {
+  for (const NativePeer* peer : peers_) {
+    if (&peer->Model() == &control) return peer->Handle();
+  }
+  return nullptr;
+}
+
+LRESULT CALLBACK FormHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Bound at the first message, so every later one finds this object.
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormHost*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* host = reinterpret_cast<FormHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!host) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    host->window_ = nullptr;
+    host->form_.SetHandle(nullptr);
+  }
+  return host->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam) Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      return 0;
+    case WM_SIZE:
+      Resized(wParam, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_ACTIVATE:
+      Activated(LOWORD(wParam));
+      return 0;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
+    case WM_SETCURSOR:
+      if (!listing_) break;
+      SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+      return TRUE;
+    case WM_SETTINGCHANGE:
+      form_.SettingsChanged();
+      break;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void FormHost::Command(HWND control, WORD code) {
+  for (NativePeer* peer : peers_) {
+    if (peer->Handle() != control) continue;
+    RunGuarded(window_, [peer, code] { peer->Command(code); });
+    return;
+  }
+}
+
+void FormHost::Resized(WPARAM type, int width, int height) {
+  // A minimised window keeps its layout for when it is restored.
+  if (!controlsCreated_ || type == SIZE_MINIMIZED) return;
+  RunGuarded(window_, [this, width, height] { form_.ClientResized({width, height}); });
+}
+
+void FormHost::Activated(WORD state) {
+  if (state == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) focus_ = focus;
+    return;
+  }
+  RestoreFocus();
+}
+
+void FormHost::RestoreFocus() {
+  if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+}
+
+void FormHost::ShowPopup(POINT screen) {
+  RunGuarded(window_, [this, screen] {
+    if (const MenuItem* item = TrackPopupMenuModel(window_, form_.pop, screen)) item->Click();
+  });
+}
+
+bool FormHost::PreTranslate(MSG& message) {
+  if (!window_ || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) return false;
+  switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      return KeyDown(message);
+    case WM_CHAR:
+      return CharTyped(message);
+    default:
+      return false;
+  }
+}
+
+bool FormHost::KeyDown(MSG& message) {
+  const ShiftState shift = CurrentShiftState();
+  auto key = static_cast<uint16_t>(message.wParam);
+  RunGuarded(window_, [this, &key, shift] { form_.FormKeyDown(key, shift); });
+  if (key == 0) return true;
+  message.wParam = key;
+  if (message.message != WM_KEYDOWN || (shift & (ssAlt | ssCtrl)) != 0) return false;
+
+  std::vector<Control*> controls = form_.Controls();
+  if (key == kKeyTab) return MoveFocus(TabKeyTarget(controls, FocusedControl(), shift));
+  const Control* focused = FocusedControl();
+  if (!focused) return false;
+  Control* target = ArrowKeyTarget(controls, *focused, key);
+  if (!MoveFocus(target)) return false;
+  RunGuarded(window_, [target] { target->FocusedByArrowKey(); });
+  return true;
+}
+
+bool FormHost::CharTyped(MSG& message) {
+  if (message.hwnd != search_.Handle()) return false;
+  auto key = static_cast<char>(message.wParam);
+  RunGuarded(window_, [this, &key] { key = form_.edt_Search.KeyPress(key); });
+  if (key == 0) return true;
+  message.wParam = static_cast<unsigned char>(key);
+  return false;
+}
+
+bool FormHost::MoveFocus(Control* target) {
+  if (!target) return false;
+  HWND window = WindowOf(*target);
+  if (!window) return false;
+  focus_ = window;
+  SetFocus(window);
+  return true;
+}
+
+Control* FormHost::FocusedControl() const {
+  HWND focus = GetFocus();
+  for (NativePeer* peer : peers_) {
+    if (peer->Handle() == focus) return &peer->Model();
+  }
+  return nullptr;
+}
+
+void FormHost::ListingStarted() {
+  listing_ = true;
+  lastProgress_ = GetTickCount();
+  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+}
+
+void FormHost::ListingProgress(int rowsListed) {
+  const DWORD now = GetTickCount();
+  if (now - lastProgress_ < kProgressIntervalMs) return;
+  lastProgress_ = now;
+  form_.lbl_Status.SetCaption(ListingProgressText(rowsListed, form_.Separators()));
+  PaintDroppingInput();
+}
+
+void FormHost::ListingFinished() {
+  listing_ = false;
+  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+}
+
+}  // namespace tarnwick

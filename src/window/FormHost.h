@@ -1,0 +1,79 @@
+#pragma once
+// The main window on Win32: the top-level window, a native peer for every control model of the
+// form, and the routing of the user's input to the form's handlers. Each message is decoded here
+// and handed to one named method; what the program does lives in TForm1.
+#include <windows.h>
+
+#include <vector>
+
+#include "toolkit/win32/ButtonPeers.h"
+#include "toolkit/win32/ScreenFont.h"
+#include "toolkit/win32/TextPeers.h"
+#include "toolkit/win32/grid/GridControl.h"
+#include "window/Form1.h"
+
+namespace tarnwick {
+
+class FormHost final : public ListingMonitor {
+ public:
+  explicit FormHost(TForm1& form);
+  FormHost(const FormHost&) = delete;
+  FormHost& operator=(const FormHost&) = delete;
+  ~FormHost() override;
+
+  // Makes the window and its controls, still hidden, and runs FormCreate, which lists the first
+  // view. False when the window could not be made.
+  bool Create();
+  // Shows the window as the program's start-up command asks: maximised, minimised without
+  // activation, or normally.
+  void Show(int showCommand);
+  HWND Handle() const { return window_; }
+  HWND WindowOf(const Control& control) const;
+
+  // Sees every message of the loop before it is dispatched: key preview, Tab and the arrow keys
+  // between controls, and the search box's characters. True for a message it consumed.
+  bool PreTranslate(MSG& message);
+
+  void ListingStarted() override;
+  void ListingProgress(int rowsListed) override;
+  void ListingFinished() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateControls();
+  void Command(HWND control, WORD code);
+  void Resized(WPARAM type, int width, int height);
+  void Activated(WORD state);
+  void RestoreFocus();
+  void ShowPopup(POINT screen);
+
+  bool KeyDown(MSG& message);
+  bool CharTyped(MSG& message);
+  bool MoveFocus(Control* target);
+  Control* FocusedControl() const;
+
+  TForm1& form_;
+  HWND window_ = nullptr;
+  ScreenFont font_;
+  GridControl grid_;
+  RadioButtonPeer content_;
+  RadioButtonPeer cookie_;
+  RadioButtonPeer history_;
+  ButtonPeer clear_;
+  NativePeer gridPeer_;
+  TextBoxPeer memo_;
+  ButtonPeer refresh_;
+  TextBoxPeer search_;
+  ButtonPeer searchButton_;
+  LabelPeer status_;
+  std::vector<NativePeer*> peers_;
+  bool controlsCreated_ = false;
+  // The control that gets the focus back when the window is activated again.
+  HWND focus_ = nullptr;
+  bool listing_ = false;
+  DWORD lastProgress_ = 0;
+};
+
+}  // namespace tarnwick
