@@ -73,6 +73,10 @@ TEST(GridGeometryPaint, RowAreasExistOnlyForRowsInView) {
   // Scrolled to the last column, rows end where that column ends.
   grid.SetLeftCol(grid.MaxLeftCol());
   EXPECT_EQ(grid.RowRect(0).right, 576);
+  // A grid sized down to its header shows no scrolling row at all.
+  grid.SetClientSize(585, 16);
+  EXPECT_TRUE(grid.RowRect(grid.TopRow()).Empty());
+  EXPECT_TRUE(grid.AreaFromRow(grid.TopRow()).Empty());
 }
 
 TEST(GridGeometryHitTest, CellsIncludeTheirGridLinesAndNothingBeyondTheTable) {
