@@ -1,0 +1,268 @@
+// The main window in this process, on the session's display, over an in-memory URL cache:
+// geometry, the keyboard's way around the controls, the detail box and the popup menu.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/portable/Cp1252Text.h"
+#include "platform/portable/FixedLocale.h"
+#include "platform/portable/MemoryUrlCache.h"
+#include "window/FormHost.h"
+
+namespace tarnwick {
+
+void PrintTo(const Bounds& b, std::ostream* os) {
+  *os << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
+}
+
+namespace {
+
+class SilentShell : public Shell {
+ public:
+  void Execute(const ShellExecuteRequest&) override {}
+  void MessageBeep(uint32_t) override {}
+};
+
+MemoryCacheEntry Entry(std::string url, uint32_t type) {
+  MemoryCacheEntry entry;
+  entry.sourceUrl = std::move(url);
+  entry.type = type;
+  entry.size = 10;
+  return entry;
+}
+
+std::string TextOf(HWND window) {
+  char text[512] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+Bounds BoundsInParent(HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// What a thread timer found in a modal loop (a menu or a message box) before closing it.
+struct ModalProbe {
+  std::vector<std::string> texts;
+  bool chooseFirst = false;
+};
+ModalProbe probe;
+
+void CALLBACK ProbeMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menuWindow = FindWindowA("#32768", nullptr);
+  if (!menuWindow || !IsWindowVisible(menuWindow)) return;
+  KillTimer(nullptr, timer);
+  auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
+  for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+    char caption[64] = {};
+    GetMenuStringA(menu, static_cast<UINT>(item), caption, sizeof caption, MF_BYPOSITION);
+    probe.texts.emplace_back(caption);
+  }
+  if (!probe.chooseFirst) {
+    EndMenu();
+    return;
+  }
+  PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className) != "#32770") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void CALLBACK ProbeMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  KillTimer(nullptr, timer);
+  probe.texts = {TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))};
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+class FormWindowTest : public testing::Test {
+ protected:
+  FormWindowTest() {
+    for (const char* url : {"http://a.example/", "http://b.example/", "http://c.example/"}) {
+      cache.Add(Entry(url, 0x1));
+    }
+    cache.Add(Entry("Cookie:user@a.example/", 0x0010'0001));
+    probe = {};
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(host.Create());
+    host.Show(SW_SHOWNORMAL);
+    SetForegroundWindow(host.Handle());
+    Pump();
+  }
+
+  void Pump() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT || host.PreTranslate(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+
+  void Press(UINT key) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    PostMessageA(GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC000'0001u));
+    Pump();
+  }
+
+  HWND Window(const Control& control) const { return host.WindowOf(control); }
+
+  MemoryUrlCache cache;
+  FixedLocale locale;
+  Cp1252Text text;
+  SilentShell shell;
+  Platform platform{cache, locale, text, shell};
+  TForm1 form{platform};
+  FormHost host{form};
+};
+
+// The layout is designed for a client area of 617 x 421, which the outer size of 625 x 455 gives
+// with the platform's classic frame; Wine's caption is lower, and the anchors absorb the rest.
+Size ClientGrowth(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right - TForm1::kDesignClient.width, client.bottom - TForm1::kDesignClient.height};
+}
+
+TEST_F(FormWindowTest, OpensListedAtItsDesignGeometry) {
+  EXPECT_EQ(TextOf(host.Handle()), "Tarnwick");
+  EXPECT_EQ(BoundsInParent(host.Handle()), (Bounds{222, 119, 625, 455}));
+  const Size grow = ClientGrowth(host.Handle());
+  ASSERT_EQ(grow.width, 0);
+
+  const std::pair<const Control*, Bounds> expected[] = {
+      {&form.rdo_Content, {312, 8, 65, 17}},
+      {&form.rdo_Cookie, {384, 8, 65, 17}},
+      {&form.rdo_History, {448, 8, 57, 17}},
+      {&form.bnt_Clear, {552, 8, 57, 17}},
+      {&form.grd, {8, 32, 601, 225 + grow.height}},
+      {&form.Memo1, {8, 280 + grow.height, 601, 137}},
+      {&form.btn_Refresh, {8, 8, 57, 17}},
+      {&form.edt_Search, {72, 6, 145, 21}},
+      {&form.btn_Search, {224, 8, 57, 17}},
+      {&form.lbl_Status, {8, 261 + grow.height, 601, 17}},
+  };
+  for (const auto& [control, bounds] : expected) {
+    EXPECT_EQ(BoundsInParent(Window(*control)), bounds) << TextOf(Window(*control));
+  }
+
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Window(form.Memo1), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -11);
+  EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+
+  EXPECT_EQ(SendMessageA(Window(form.rdo_Content), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0.00 MB)");
+  EXPECT_EQ(GetFocus(), Window(form.rdo_Content));
+}
+
+TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTheGrid) {
+  SetWindowPos(host.Handle(), nullptr, 0, 0, 725, 515, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  const Size grow = ClientGrowth(host.Handle());
+  ASSERT_EQ(grow.width, 100);
+  EXPECT_EQ(BoundsInParent(Window(form.grd)), (Bounds{8, 32, 701, 225 + grow.height}));
+  EXPECT_EQ(BoundsInParent(Window(form.Memo1)), (Bounds{8, 280 + grow.height, 701, 137}));
+  EXPECT_EQ(BoundsInParent(Window(form.bnt_Clear)), (Bounds{652, 8, 57, 17}));
+  EXPECT_EQ(BoundsInParent(Window(form.btn_Search)), (Bounds{224, 8, 57, 17}));
+  EXPECT_EQ(BoundsInParent(Window(form.lbl_Status)), (Bounds{8, 261 + grow.height, 601, 17}));
+}
+
+TEST_F(FormWindowTest, TabCyclesTheTabStopsBothWays) {
+  std::vector<HWND> visited;
+  for (int step = 0; step < 7; ++step) {
+    Press(VK_TAB);
+    visited.push_back(GetFocus());
+  }
+  const std::vector<HWND> expected = {
+      Window(form.bnt_Clear),   Window(form.grd),        Window(form.Memo1),
+      Window(form.btn_Refresh), Window(form.edt_Search), Window(form.btn_Search),
+      Window(form.rdo_Content)};
+  EXPECT_EQ(visited, expected);
+  EXPECT_EQ(TextOf(Window(form.Memo1)), "");
+
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  Press(VK_TAB);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(GetFocus(), Window(form.btn_Search));
+}
+
+TEST_F(FormWindowTest, ArrowKeyOntoARadioButtonSwitchesTheView) {
+  Press(VK_RIGHT);
+  EXPECT_EQ(GetFocus(), Window(form.rdo_Cookie));
+  EXPECT_EQ(SendMessageA(Window(form.rdo_Cookie), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Window(form.rdo_Content), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(form.FViewMode, vmCookies);
+  EXPECT_EQ(form.grd.Cell(0, 1), "Cookie:user@a.example/");
+
+  Press(VK_LEFT);
+  EXPECT_EQ(GetFocus(), Window(form.rdo_Content));
+  EXPECT_EQ(form.FViewMode, vmContent);
+  Press(VK_UP);
+  EXPECT_EQ(GetFocus(), Window(form.btn_Search));
+  Press(VK_DOWN);
+  EXPECT_EQ(GetFocus(), Window(form.rdo_Content));
+  EXPECT_EQ(form.FViewMode, vmContent);
+}
+
+TEST_F(FormWindowTest, DetailBoxFollowsTheGridsCurrentRow) {
+  SetFocus(Window(form.grd));
+  Press(VK_DOWN);
+  EXPECT_EQ(form.grd.Row(), 2);
+  EXPECT_TRUE(TextOf(Window(form.Memo1)).starts_with("http://b.example/\r\n"));
+  Press(VK_DOWN);
+  Press(VK_DOWN);
+  EXPECT_TRUE(TextOf(Window(form.Memo1)).starts_with("http://c.example/\r\n"));
+}
+
+TEST_F(FormWindowTest, PopupMenuOpensOverTheGridAndRunsTheChosenItem) {
+  int deletions = 0;
+  form.Deletethisentry1.OnClick = [&] { ++deletions; };
+  RECT grid{};
+  GetWindowRect(Window(form.grd), &grid);
+  const LPARAM at = MAKELPARAM(grid.left + 40, grid.top + 40);
+
+  SetTimer(nullptr, 0, 20, ProbeMenu);
+  SendMessageA(Window(form.grd), WM_CONTEXTMENU, 0, at);
+  EXPECT_EQ(probe.texts,
+            (std::vector<std::string>{"Delete this entry", "Open in browser", "Open local file"}));
+  EXPECT_EQ(deletions, 0);
+
+  probe = {{}, true};
+  SetTimer(nullptr, 0, 20, ProbeMenu);
+  SendMessageA(Window(form.grd), WM_CONTEXTMENU, 0, at);
+  EXPECT_EQ(deletions, 1);
+}
+
+TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
+  form.btn_Refresh.OnClick = [] { throw std::runtime_error("Boom"); };
+  SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{"form_window_test", "Boom."}));
+  EXPECT_TRUE(IsWindow(host.Handle()));
+}
+
+}  // namespace
+}  // namespace tarnwick
