@@ -122,7 +122,8 @@ void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buf
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
                                  const std::function<void(const CacheEntryRecord&)>& addEntryRow) {
-  return RefreshEntryTable(table, cache, view, addEntryRow, HeapListingBuffers());
+  HeapListingBuffers heap;
+  return RefreshEntryTable(table, cache, view, addEntryRow, heap);
 }
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,

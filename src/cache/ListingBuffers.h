@@ -2,6 +2,7 @@
 // Where a listing takes the buffers that the cache writes its records into. Tests count and
 // check them through their own implementation; the program uses the heap.
 #include <cstdint>
+#include <new>
 
 namespace tarnwick {
 
@@ -13,7 +14,11 @@ class ListingBuffers {
   virtual void Release(void* buffer) = 0;
 };
 
-// Buffers from the heap.
-ListingBuffers& HeapListingBuffers();
+// Buffers from the heap, for the program.
+class HeapListingBuffers : public ListingBuffers {
+ public:
+  void* Take(uint32_t bytes) override { return ::operator new(bytes); }
+  void Release(void* buffer) override { ::operator delete(buffer); }
+};
 
 }  // namespace tarnwick
