@@ -256,6 +256,22 @@ TEST_F(FormWindowTest, PopupMenuOpensOverTheGridAndRunsTheChosenItem) {
   EXPECT_EQ(deletions, 1);
 }
 
+TEST_F(FormWindowTest, LongListingShowsItsCountAndTakesNoInput) {
+  host.ListingStarted();
+  PostMessageA(Window(form.btn_Refresh), WM_KEYDOWN, VK_SPACE, 1);
+  PostMessageA(Window(form.grd), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 60));
+  Sleep(300);
+  host.ListingProgress(12345);
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
+  MSG message{};
+  EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
+  EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE));
+  // Updates come a few times a second, not for every record.
+  host.ListingProgress(12346);
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
+  host.ListingFinished();
+}
+
 TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   form.btn_Refresh.OnClick = [] { throw std::runtime_error("Boom"); };
   SetTimer(nullptr, 0, 20, ProbeMessageBox);
