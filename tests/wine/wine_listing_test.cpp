@@ -1,0 +1,132 @@
+// Each view listed from Wine's real URL cache: exactly the entries the cache delivers for it,
+// each row holding what its record held.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Win32AnsiText.h"
+#include "Win32Locale.h"
+#include "WinInetCache.h"
+#include "cache/EntryRow.h"
+#include "cache/Listing.h"
+#include "seed/SeedSets.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr uint32_t kCookieBit = 0x0010'0000;
+constexpr uint32_t kHistoryBit = 0x0020'0000;
+
+// What a record held, copied out of the enumeration buffer.
+struct Record {
+  std::string url;
+  std::string localFile;
+  uint32_t type;
+  uint32_t useCount;
+  uint64_t size;
+  std::string header;
+};
+
+bool Shown(uint32_t type, TViewMode view) {
+  if ((type & kCookieBit) && view != vmCookies) return false;
+  if ((type & kHistoryBit) && view != vmHistory) return false;
+  return true;
+}
+
+const char* PatternOf(TViewMode view) {
+  return view == vmCookies ? "cookie:" : view == vmHistory ? "visited:" : nullptr;
+}
+
+// A bare enumeration, growing the buffer to whatever a record needs.
+std::vector<Record> Delivered(UrlCache& cache, TViewMode view) {
+  std::vector<Record> records;
+  std::vector<char> buffer(4096);
+  uint32_t size = static_cast<uint32_t>(buffer.size());
+  UrlCache::FindHandle find = cache.FindFirst(PatternOf(view), buffer.data(), size);
+  if (!find && cache.LastError() == kErrorInsufficientBuffer) {
+    buffer.resize(size);
+    find = cache.FindFirst(PatternOf(view), buffer.data(), size);
+  }
+  for (bool more = find != nullptr; more;) {
+    const auto& r = *reinterpret_cast<const CacheEntryRecord*>(buffer.data());
+    if (Shown(r.CacheEntryType, view))
+      records.push_back({r.lpszSourceUrlName, r.lpszLocalFileName ? r.lpszLocalFileName : "",
+                         r.CacheEntryType, r.dwUseCount,
+                         (uint64_t{r.dwSizeHigh} << 32) | r.dwSizeLow,
+                         r.lpHeaderInfo ? std::string(r.lpHeaderInfo, r.dwHeaderInfoSize) : ""});
+    size = static_cast<uint32_t>(buffer.size());
+    more = cache.FindNext(find, buffer.data(), size);
+    if (!more && cache.LastError() == kErrorInsufficientBuffer) {
+      buffer.resize(size);
+      more = cache.FindNext(find, buffer.data(), size);
+    }
+  }
+  if (find) cache.FindClose(find);
+  return records;
+}
+
+std::string Stored(const std::string& text) { return text.empty() ? " " : text; }
+
+class ListingTest : public ::testing::TestWithParam<TViewMode> {
+ protected:
+  static void SetUpTestSuite() {
+    seeder_ = new seed::CacheSeeder;
+    ASSERT_TRUE(seed::SeedRealisticSet(*seeder_)) << seeder_->Error();
+  }
+  static void TearDownTestSuite() {
+    EXPECT_EQ(seeder_->RemoveAll(), 0);
+    delete seeder_;
+  }
+
+  static seed::CacheSeeder* seeder_;
+  WinInetCache cache_;
+  Win32Locale locale_;
+  Win32AnsiText text_;
+};
+
+seed::CacheSeeder* ListingTest::seeder_ = nullptr;
+
+TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
+  const TViewMode view = GetParam();
+  const std::vector<Record> expected = Delivered(cache_, view);
+  ASSERT_FALSE(expected.empty());
+
+  EntryTable table;
+  EntryRowFormatter formatter(locale_, text_);
+  const ListingSummary summary = RefreshEntryTable(
+      table, cache_, view,
+      [&](const CacheEntryRecord& record) { formatter.AddEntryRow(table, record, view); });
+
+  ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size()) + 1);
+  EXPECT_EQ(summary.count, static_cast<int32_t>(expected.size()));
+  int64_t total = 0;
+  for (size_t i = 0; i < expected.size(); ++i) {
+    const Record& record = expected[i];
+    const int row = static_cast<int>(i) + 1;
+    SCOPED_TRACE(record.url);
+    EXPECT_EQ(table.Cell(0, row), record.url);
+    EXPECT_EQ(table.Cell(1, row), Stored(record.localFile));
+    EXPECT_EQ(table.Cell(3, row), std::to_string(record.useCount));
+    EXPECT_EQ(table.Cell(5, row), std::to_string(record.size));
+    if (view == vmContent) {
+      EXPECT_EQ(table.Cell(10, row), Stored(record.header));
+    }
+    if (view == vmCookies) {
+      EXPECT_EQ(table.Cell(10, row), "");
+    }
+    EXPECT_EQ(table.Cell(2, row).find(record.type & kCookieBit ? "COOKIE_CACHE_ENTRY"
+                                      : record.type & kHistoryBit ? "URLHISTORY_CACHE_ENTRY"
+                                                                  : "NORMAL_CACHE_ENTRY"),
+              0u);
+    total += static_cast<int64_t>(record.size);
+  }
+  EXPECT_EQ(summary.totalBytes, total);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryView, ListingTest, ::testing::Values(vmContent, vmCookies, vmHistory));
+
+}  // namespace
+}  // namespace tarnwick
