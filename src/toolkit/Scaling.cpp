@@ -14,7 +14,9 @@ int MulDivRound(int a, int b, int c) {
   return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
-int ScaledFontHeight(int designHeight, int dpi) { return MulDivRound(designHeight, dpi, kDesignDpi); }
+int ScaledFontHeight(int designHeight, int dpi) {
+  return MulDivRound(designHeight, dpi, kDesignDpi);
+}
 
 Bounds ScaledBounds(Bounds bounds, int num, int den) {
   const int left = MulDivRound(bounds.left, num, den);

@@ -44,6 +44,14 @@ MemoryCacheEntry Entry(std::string url, uint32_t type, uint64_t size) {
   return entry;
 }
 
+size_t LineBreaks(const std::string& text) {
+  size_t breaks = 0;
+  for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
+    ++breaks;
+  }
+  return breaks;
+}
+
 class FormTest : public testing::Test {
  protected:
   FormTest() {
@@ -121,11 +129,7 @@ TEST_F(FormTest, DetailBoxFollowsTheClickedRowNotTheListing) {
   form.grd.Click();
   const std::string cookieRow = form.Memo1.Text();
   // Eleven lines, each ended by a line break; a cookie row has no header, so the last is empty.
-  size_t breaks = 0;
-  for (size_t at = cookieRow.find("\r\n"); at != std::string::npos; at = cookieRow.find("\r\n", at + 2)) {
-    ++breaks;
-  }
-  EXPECT_EQ(breaks, 11u);
+  EXPECT_EQ(LineBreaks(cookieRow), 11u);
   EXPECT_TRUE(cookieRow.starts_with("Cookie:user@example.com/\r\nC:\\cache\\file.htm\r\n"));
   EXPECT_TRUE(cookieRow.ends_with("\r\n\r\n"));
 

@@ -31,6 +31,7 @@ class RadioButtonPeer final : public NativePeer {
 
  protected:
   const std::string* ModelText() const override { return &radio_.Caption(); }
+  void Created() override { ShowChecked(); }
   void ShowChecked() override;
 
  private:

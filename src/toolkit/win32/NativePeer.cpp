@@ -20,7 +20,7 @@ HWND NativePeer::Create(HWND parent, int controlId, const PeerWindow& window, HF
                             GetModuleHandleA(nullptr), nullptr);
   if (window_) {
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    ShowChecked();
+    Created();
   }
   return window_;
 }

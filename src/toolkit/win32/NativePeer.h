@@ -39,6 +39,8 @@ class NativePeer : public ControlView {
  protected:
   // The text the window shows; null for a window whose text the model does not hold.
   virtual const std::string* ModelText() const { return nullptr; }
+  // The window was just made; what the kind of control sets up beyond its text and font.
+  virtual void Created() {}
   virtual void ShowChecked() {}
 
  private:

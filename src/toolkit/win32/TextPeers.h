@@ -27,11 +27,11 @@ class TextBoxPeer final : public NativePeer {
   static constexpr PeerWindow kMemoWindow{
       "EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
 
-  HWND Create(HWND parent, int controlId, const PeerWindow& window, HFONT font);
   void Command(WORD code) override;
 
  protected:
   const std::string* ModelText() const override { return &box_.Text(); }
+  void Created() override;
 
  private:
   TextBox& box_;
