@@ -12,7 +12,8 @@ namespace tarnwick::bench {
 inline double MillisecondsOf(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
 }
 
 inline double Median(std::vector<double> values) {
@@ -32,8 +33,9 @@ inline double ReportRatio(const char* name, const std::function<void()>& measure
   }
   const double m = Median(measuredTimes), b = Median(baselineTimes);
   const double ratio = m / b;
-  std::printf("%s: ratio %.3f (median %.3f ms against %.3f ms, %d repetitions, target at most %.2f)%s\n",
-              name, ratio, m, b, repetitions, target, ratio <= target ? "" : "  MISSED");
+  std::printf(
+      "%s: ratio %.3f (median %.3f ms against %.3f ms, %d repetitions, target at most %.2f)%s\n",
+      name, ratio, m, b, repetitions, target, ratio <= target ? "" : "  MISSED");
   return ratio;
 }
 

@@ -19,12 +19,14 @@ void FillRealisticRows(EntryTable& table, int rows) {
   for (int row = 1; row <= rows; ++row) {
     const std::string n = std::to_string(row);
     table.ClearRow(row);
-    table.AppendToRow(row, std::vector<std::string>{
-        "http://www.example.com/articles/2026/12/story-" + n + ".html?ref=front&page=2",
-        "C:\\users\\user\\Local Settings\\Temporary Internet Files\\Content.IE5\\AB12CD34\\story-" +
-            n + "[1].htm",
-        "NORMAL_CACHE_ENTRY", "3", "1", std::to_string(5000 + row), "3/5/2024 2:07:09 PM",
-        "12/8/2026 8:00:00 AM", "12/8/2026 7:59:12 AM", "12/8/2026 7:59:12 AM", header});
+    table.AppendToRow(
+        row, std::vector<std::string>{
+                 "http://www.example.com/articles/2026/12/story-" + n + ".html?ref=front&page=2",
+                 "C:\\users\\user\\Local Settings\\Temporary Internet "
+                 "Files\\Content.IE5\\AB12CD34\\story-" +
+                     n + "[1].htm",
+                 "NORMAL_CACHE_ENTRY", "3", "1", std::to_string(5000 + row), "3/5/2024 2:07:09 PM",
+                 "12/8/2026 8:00:00 AM", "12/8/2026 7:59:12 AM", "12/8/2026 7:59:12 AM", header});
   }
 }
 

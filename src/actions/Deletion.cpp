@@ -22,7 +22,8 @@ void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache) {
   const std::string url(table.Cell(kUrlColumn, row));
   const bool deleted = cache.Delete(url.c_str());
   const uint32_t error = deleted ? 0 : cache.LastError();
-  if (const char* outcome = OutcomeText(deleted, error)) table.SetCell(kOutcomeColumn, row, outcome);
+  if (const char* outcome = OutcomeText(deleted, error))
+    table.SetCell(kOutcomeColumn, row, outcome);
 }
 
 void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache) {

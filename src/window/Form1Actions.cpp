@@ -16,7 +16,8 @@ constexpr uint32_t kDefaultBeep = 0;
 
 void TForm1::SearchNext() {
   // The table is read fresh at every search, so a change of the user's locale counts at once.
-  const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), platform_.text.UpperCaseTable());
+  const UpperCaseTable upper = platform_.text.UpperCaseTable();
+  const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), upper);
   if (!hit) {
     platform_.shell.MessageBeep(kDefaultBeep);
     return;

@@ -44,7 +44,8 @@ class RecordingShell : public Shell {
   std::vector<uint32_t> beeps;
 
   void Execute(const ShellExecuteRequest& request) override {
-    calls.push_back({request, request.lpFile ? request.lpFile : "", request.lpVerb ? request.lpVerb : ""});
+    calls.push_back(
+        {request, request.lpFile ? request.lpFile : "", request.lpVerb ? request.lpVerb : ""});
   }
   void MessageBeep(uint32_t type) override { beeps.push_back(type); }
 };
@@ -53,7 +54,8 @@ class RecordingShell : public Shell {
 inline UpperCaseTable TestUpperCaseTable() {
   UpperCaseTable table{};
   for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = static_cast<unsigned char>(c);
-  for (int c = 'a'; c <= 'z'; ++c) table[static_cast<size_t>(c)] = static_cast<unsigned char>(c - 32);
+  for (int c = 'a'; c <= 'z'; ++c)
+    table[static_cast<size_t>(c)] = static_cast<unsigned char>(c - 32);
   table[0xE9] = 0xC9;
   return table;
 }
@@ -64,12 +66,12 @@ inline void FillTable(EntryTable& table, int rows) {
   table.SetFixedRows(1);
   table.ClearRow(0);
   table.AppendToRow(0, std::vector<std::string>{"Source URL", "Local file", "Type", "Use Count",
-                                               "Hit Rate", "File Size", "Modified", "Expires",
-                                               "Last access", "Last sync", "Header"});
+                                                "Hit Rate", "File Size", "Modified", "Expires",
+                                                "Last access", "Last sync", "Header"});
   for (int row = 1; row <= rows; ++row) {
     table.ClearRow(row);
     table.AppendToRow(row, std::vector<std::string>{"http://host/" + std::to_string(row), "",
-                                                   "NORMAL_CACHE_ENTRY", "1"});
+                                                    "NORMAL_CACHE_ENTRY", "1"});
   }
 }
 

@@ -35,7 +35,8 @@ TEST(DeletionTest, ClearDeletesEveryEntryRowInOrderWithoutStopping) {
 
   DeleteEntriesOfAllRows(table, cache);
 
-  EXPECT_EQ(cache.deleted, (std::vector<std::string>{"http://host/1", "http://host/2", "http://host/3"}));
+  EXPECT_EQ(cache.deleted,
+            (std::vector<std::string>{"http://host/1", "http://host/2", "http://host/3"}));
   EXPECT_EQ(table.Cell(3, 3), "DELETED");
 }
 

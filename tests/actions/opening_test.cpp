@@ -39,13 +39,13 @@ TEST(OpeningTest, ShellOpenPassesTheTextUnchangedUpToItsFirstNul) {
 
 TEST(OpeningTest, OnlyWebUrlsCountAsBrowserUrls) {
   using namespace std::string_literals;
-  for (const char* url : {"http://example.com/", "HTTPS://example.com/a?b", "ftp://files.example/x",
-                          "Http:relative"})
+  for (const char* url :
+       {"http://example.com/", "HTTPS://example.com/a?b", "ftp://files.example/x", "Http:relative"})
     EXPECT_TRUE(IsBrowserUrl(url)) << url;
-  for (std::string text : {"Cookie:user@example.com/"s, "Visited: user@http://example.com/"s,
-                           "calc.exe"s, "C:\\Windows\\system32\\cmd.exe"s, "file:///C:/x.exe"s,
-                           "javascript:alert(1)"s, "http"s, " http://example.com/"s, ""s,
-                           "Source URL"s, "\0http://example.com/"s})
+  for (std::string text :
+       {"Cookie:user@example.com/"s, "Visited: user@http://example.com/"s, "calc.exe"s,
+        "C:\\Windows\\system32\\cmd.exe"s, "file:///C:/x.exe"s, "javascript:alert(1)"s, "http"s,
+        " http://example.com/"s, ""s, "Source URL"s, "\0http://example.com/"s})
     EXPECT_FALSE(IsBrowserUrl(text)) << text;
 }
 

@@ -1,7 +1,6 @@
 // Starts the real program, finds its window, checks caption, place and size, and closes it.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 

@@ -1,8 +1,7 @@
 // Each view listed from Wine's real URL cache: exactly the entries the cache delivers for it,
 // each row holding what its record held.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -117,7 +116,7 @@ TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
     if (view == vmCookies) {
       EXPECT_EQ(table.Cell(10, row), "");
     }
-    EXPECT_EQ(table.Cell(2, row).find(record.type & kCookieBit ? "COOKIE_CACHE_ENTRY"
+    EXPECT_EQ(table.Cell(2, row).find(record.type & kCookieBit    ? "COOKIE_CACHE_ENTRY"
                                       : record.type & kHistoryBit ? "URLHISTORY_CACHE_ENTRY"
                                                                   : "NORMAL_CACHE_ENTRY"),
               0u);
@@ -126,7 +125,8 @@ TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
   EXPECT_EQ(summary.totalBytes, total);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryView, ListingTest, ::testing::Values(vmContent, vmCookies, vmHistory));
+INSTANTIATE_TEST_SUITE_P(EveryView, ListingTest,
+                         ::testing::Values(vmContent, vmCookies, vmHistory));
 
 }  // namespace
 }  // namespace tarnwick

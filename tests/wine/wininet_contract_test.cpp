@@ -1,8 +1,7 @@
 // What the program relies on from the platform's URL cache, checked against the real one.
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <wininet.h>
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -22,7 +21,8 @@ bool CommitEntry(const char* url) {
   FILETIME zero{};
   char headers[] = "HTTP/1.1 200 OK\r\n\r\n";
   return CommitUrlCacheEntryA(url, file, zero, zero, NORMAL_CACHE_ENTRY,
-                              reinterpret_cast<BYTE*>(headers), sizeof headers - 1, "html", nullptr);
+                              reinterpret_cast<BYTE*>(headers), sizeof headers - 1, "html",
+                              nullptr);
 }
 
 // Every source URL the enumeration delivers for `pattern`, growing the buffer on code 122.

@@ -1,0 +1,187 @@
+// Search, deletion and Clear through the real window, against Wine's real URL cache: the only
+// entries that go are the ones the user asked to delete.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Win32AnsiText.h"
+#include "Win32Locale.h"
+#include "WinInetCache.h"
+#include "seed/SeedSets.h"
+#include "window/FormHost.h"
+
+namespace tarnwick {
+namespace {
+
+class QuietShell : public Shell {
+ public:
+  void Execute(const ShellExecuteRequest&) override {}
+  void MessageBeep(uint32_t) override { ++beeps; }
+  int beeps = 0;
+};
+
+std::string TextOf(HWND window) {
+  std::string text(65536, '\0');
+  const auto length =
+      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+// Every key the cache holds for `pattern`, through the adapter.
+std::set<std::string> KeysInCache(UrlCache& cache, const char* pattern) {
+  std::set<std::string> keys;
+  std::vector<char> buffer(65536);
+  uint32_t size = static_cast<uint32_t>(buffer.size());
+  UrlCache::FindHandle find = cache.FindFirst(pattern, buffer.data(), size);
+  for (bool more = find != nullptr; more;) {
+    keys.insert(reinterpret_cast<const CacheEntryRecord*>(buffer.data())->lpszSourceUrlName);
+    size = static_cast<uint32_t>(buffer.size());
+    more = cache.FindNext(find, buffer.data(), size);
+  }
+  if (find) cache.FindClose(find);
+  return keys;
+}
+
+// The popup item at `index` chosen from the menu the grid opens, as the user would.
+int chooseItem = 0;
+void CALLBACK ChooseFromMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, timer);
+  for (int step = 0; step <= chooseItem; ++step) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+class ActionsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(seed::SeedRealisticSet(seeder)) << seeder.Error();
+    ASSERT_TRUE(host.Create());
+    host.Show(SW_SHOWNORMAL);
+    SetForegroundWindow(host.Handle());
+    Pump();
+  }
+  void TearDown() override {
+    DestroyWindow(host.Handle());
+    seeder.RemoveAll();
+  }
+
+  void Pump() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (host.PreTranslate(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  void Press(HWND target, UINT key) {
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+    PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC000'0001u));
+    Pump();
+  }
+  void Click(const Control& button) {
+    SendMessageA(host.WindowOf(button), BM_CLICK, 0, 0);
+    Pump();
+  }
+  void ChoosePopupItem(int index) {
+    chooseItem = index;
+    RECT grid{};
+    GetWindowRect(host.WindowOf(form.grd), &grid);
+    SetTimer(nullptr, 0, 20, ChooseFromMenu);
+    SendMessageA(host.WindowOf(form.grd), WM_CONTEXTMENU, 0,
+                 MAKELPARAM(grid.left + 40, grid.top + 40));
+    Pump();
+  }
+  std::vector<std::string> ListedKeys() const {
+    std::vector<std::string> keys;
+    for (int row = 1; row < form.grd.RowCount(); ++row) keys.emplace_back(form.grd.Cell(0, row));
+    return keys;
+  }
+
+  seed::CacheSeeder seeder;
+  WinInetCache cache;
+  Win32Locale locale;
+  Win32AnsiText text;
+  QuietShell shell;
+  Platform platform{cache, locale, text, shell};
+  TForm1 form{platform};
+  FormHost host{form};
+};
+
+TEST_F(ActionsWindowTest, DeleteThisEntryRemovesExactlyThatEntry) {
+  const std::set<std::string> before = KeysInCache(cache, nullptr);
+  SetFocus(host.WindowOf(form.grd));
+  Press(host.WindowOf(form.grd), VK_DOWN);
+  ASSERT_EQ(form.grd.Row(), 2);
+  const std::string chosen(form.grd.Cell(0, 2));
+
+  ChoosePopupItem(0);
+  EXPECT_EQ(form.grd.Cell(3, 2), "DELETED");
+  std::set<std::string> expected = before;
+  expected.erase(chosen);
+  EXPECT_EQ(KeysInCache(cache, nullptr), expected);
+
+  ChoosePopupItem(0);
+  EXPECT_EQ(form.grd.Cell(3, 2), "FILE_NOT_FOUND");
+  EXPECT_EQ(KeysInCache(cache, nullptr), expected);
+}
+
+TEST_F(ActionsWindowTest, ClearTakesOnlyTheListedViewAndRefreshShowsWhatIsLeft) {
+  const std::set<std::string> cookies = KeysInCache(cache, "Cookie:");
+  const std::set<std::string> history = KeysInCache(cache, "Visited:");
+  ASSERT_FALSE(cookies.empty());
+  ASSERT_FALSE(history.empty());
+  const std::vector<std::string> listed = ListedKeys();
+  ASSERT_GT(listed.size(), 3u);
+
+  Click(form.bnt_Clear);
+  for (int row = 1; row < form.grd.RowCount(); ++row) EXPECT_EQ(form.grd.Cell(3, row), "DELETED");
+  for (const std::string& key : listed)
+    EXPECT_EQ(KeysInCache(cache, nullptr).count(key), 0u) << key;
+  EXPECT_EQ(KeysInCache(cache, "Cookie:"), cookies);
+  EXPECT_EQ(KeysInCache(cache, "Visited:"), history);
+
+  Click(form.btn_Refresh);
+  EXPECT_EQ(form.grd.RowCount(), 1) << "no content entry left to list";
+  EXPECT_EQ(TextOf(host.WindowOf(form.lbl_Status)), "0 entries in 0 bytes (0.00 MB)");
+
+  Click(form.rdo_Cookie);
+  ASSERT_EQ(form.FViewMode, vmCookies);
+  EXPECT_EQ(ListedKeys().size(), cookies.size());
+  Click(form.bnt_Clear);
+  EXPECT_TRUE(KeysInCache(cache, "Cookie:").empty());
+  EXPECT_EQ(KeysInCache(cache, "Visited:"), history);
+}
+
+TEST_F(ActionsWindowTest, EnterAndF3SearchFromTheWindowAndTheDetailBoxFollows) {
+  HWND search = host.WindowOf(form.edt_Search);
+  SetFocus(search);
+  SetWindowTextA(search, "EXAMPLE.COM/");
+  Pump();
+
+  PostMessageA(search, WM_CHAR, '\r', 1);
+  Pump();
+  const int first = form.grd.Row();
+  EXPECT_NE(first, 1) << "the search starts after the current row";
+  EXPECT_EQ(TextOf(search), "EXAMPLE.COM/") << "Enter is not typed into the box";
+  const std::string memo = TextOf(host.WindowOf(form.Memo1));
+  EXPECT_EQ(memo.substr(0, memo.find("\r\n")), form.grd.Cell(0, first));
+
+  Press(search, VK_F3);
+  EXPECT_NE(form.grd.Row(), first);
+  EXPECT_EQ(shell.beeps, 0);
+
+  SetWindowTextA(search, "no such text anywhere");
+  Pump();
+  const int row = form.grd.Row();
+  Press(search, VK_F3);
+  EXPECT_EQ(form.grd.Row(), row);
+  EXPECT_EQ(shell.beeps, 1);
+}
+
+}  // namespace
+}  // namespace tarnwick
