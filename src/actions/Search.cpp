@@ -7,6 +7,8 @@ namespace tarnwick {
 namespace {
 
 std::string_view UpToNul(std::string_view text) {
+  // A cell never written has no storage at all, and memchr may not be given a null pointer.
+  if (text.empty()) return text;
   const void* nul = std::memchr(text.data(), '\0', text.size());
   if (!nul) return text;
   return text.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - text.data()));

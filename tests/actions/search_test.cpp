@@ -44,6 +44,13 @@ TEST_F(SearchTest, NoHitEmptyTextAndHeaderRowFindNothing) {
   EXPECT_EQ(Find("Hit Rate"), std::nullopt);
 }
 
+TEST_F(SearchTest, RowsNeverWrittenAreSearchedAsEmpty) {
+  table.SetRowCount(table.RowCount() + 2);
+  table.SelectRow(table.RowCount() - 1);
+  EXPECT_EQ(Find("absent"), std::nullopt);
+  EXPECT_EQ(Find("normal_cache"), 1);
+}
+
 TEST_F(SearchTest, IgnoresCaseThroughTheLocaleTable) {
   EXPECT_EQ(Find("normal_cache"), 2);
   table.SetCell(0, 4, "http://caf\xC9.example/");
