@@ -72,7 +72,9 @@ std::string FormatSummary(int32_t count, int64_t totalBytes, NumberSeparators se
   if (negative) text += '-';
   text += GroupedDigits(bytes, separators.thousands) + " bytes (";
   if (negative && hundredths != 0) text += '-';
-  text += GroupedDigits(hundredths / 100, separators.thousands) + separators.decimal;
+  // A locale with no decimal separator set still needs one, or 1.00 MB would read as 100.
+  text += GroupedDigits(hundredths / 100, separators.thousands);
+  text += separators.decimal == '\0' ? '.' : separators.decimal;
   text += static_cast<char>('0' + cents / 10);
   text += static_cast<char>('0' + cents % 10);
   return text + " MB)";

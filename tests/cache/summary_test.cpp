@@ -20,6 +20,12 @@ TEST(FormatSummary, GroupsBytesAndRoundsMegabytesHalfAwayFromZero) {
   EXPECT_EQ(FormatSummary(1, 999, kUs), "1 entries in 999 bytes (0.00 MB)");
   EXPECT_EQ(FormatSummary(1, -131072, kUs), "1 entries in -131,072 bytes (-0.13 MB)");
   EXPECT_EQ(FormatSummary(1, 1049576, {'.', ','}), "1 entries in 1.049.576 bytes (1,00 MB)");
+  EXPECT_EQ(FormatSummary(1, 1049576, {' ', ','}), "1 entries in 1 049 576 bytes (1,00 MB)");
+}
+
+TEST(FormatSummary, LocaleWithoutSeparatorsGivesAWholeText) {
+  // No NUL may reach the status line, where it would cut the text short.
+  EXPECT_EQ(FormatSummary(1, 1049576, {'\0', '\0'}), "1 entries in 1049576 bytes (1.00 MB)");
 }
 
 TEST(FormatSummary, LargeTotalsAreExact) {
