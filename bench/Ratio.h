@@ -22,21 +22,32 @@ inline double Median(std::vector<double> values) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Runs `measured` and `baseline` alternately `repetitions` times each and prints
-// "<name>: ratio R (median M ms against B ms, N repetitions, target T)". Returns the ratio.
-inline double ReportRatio(const char* name, const std::function<void()>& measured,
-                          const std::function<void()>& baseline, int repetitions, double target) {
+// Runs `measured` and `baseline` alternately `repetitions` times each, each returning the
+// milliseconds it took, and prints
+// "<name>: ratio R (median M ms against B ms, N repetitions, target at most T)". Returns R.
+inline double ReportTimedRatio(const char* name, const std::function<double()>& measured,
+                               const std::function<double()>& baseline, int repetitions,
+                               double target) {
   std::vector<double> measuredTimes, baselineTimes;
   for (int i = 0; i < repetitions; ++i) {
-    measuredTimes.push_back(MillisecondsOf(measured));
-    baselineTimes.push_back(MillisecondsOf(baseline));
+    measuredTimes.push_back(measured());
+    baselineTimes.push_back(baseline());
   }
   const double m = Median(measuredTimes), b = Median(baselineTimes);
   const double ratio = m / b;
   std::printf(
       "%s: ratio %.3f (median %.3f ms against %.3f ms, %d repetitions, target at most %.2f)%s\n",
       name, ratio, m, b, repetitions, target, ratio <= target ? "" : "  MISSED");
+  std::fflush(stdout);
   return ratio;
+}
+
+// The same for workloads timed whole.
+inline double ReportRatio(const char* name, const std::function<void()>& measured,
+                          const std::function<void()>& baseline, int repetitions, double target) {
+  return ReportTimedRatio(
+      name, [&] { return MillisecondsOf(measured); }, [&] { return MillisecondsOf(baseline); },
+      repetitions, target);
 }
 
 }  // namespace tarnwick::bench

@@ -1,0 +1,99 @@
+// The entry grid with 100,000 rows against the same grid with 100 rows, under Wine: one full
+// paint into a memory bitmap, and scrolling one page (the scroll and the paint it causes).
+// Both grids are shown side by side and measured alternately.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Ratio.h"
+#include "cache/EntryTable.h"
+#include "toolkit/win32/grid/GridControl.h"
+
+namespace tarnwick::bench {
+namespace {
+
+constexpr int kBatches = 21;
+constexpr int kPerBatch = 100;
+
+// Every cell filled, as after a Content listing; the current row in the middle.
+void Fill(EntryTable& table, int entries) {
+  table.SetRowCount(entries + 1);
+  for (int row = 1; row <= entries; ++row) {
+    std::string id = std::to_string(row);
+    table.AppendToRow(row, std::vector<std::string>{
+        "http://www.example.com/images/photo" + id + ".jpg?size=large",
+        "C:\\users\\user\\Temporary Internet Files\\Content.IE5\\AB12CD34\\photo" + id + "[1].jpg",
+        "Normal", "3", "1", "48213", "3/5/2024 2:07:09 PM", "4/5/2024 2:07:09 PM",
+        "3/5/2024 2:07:09 PM", "3/5/2024 2:07:09 PM",
+        "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: 48213\r\n\r\n"});
+  }
+  table.SelectRow(entries / 2);
+}
+
+void PaintBatch(HWND grid, HDC dc) {
+  for (int paint = 0; paint < kPerBatch; ++paint)
+    SendMessageA(grid, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+}
+
+// A page down and back up, each painted before the next: the grid stays where it was.
+void ScrollBatch(HWND grid) {
+  for (int scroll = 0; scroll < kPerBatch / 2; ++scroll) {
+    SendMessageA(grid, WM_VSCROLL, SB_PAGEDOWN, 0);
+    UpdateWindow(grid);
+    SendMessageA(grid, WM_VSCROLL, SB_PAGEUP, 0);
+    UpdateWindow(grid);
+  }
+}
+
+// Lets the grids finish their own queued work (scroll bar updates, first paints).
+void Settle() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+int Measure() {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "GridPaintBench";
+  RegisterClassA(&windowClass);
+  HWND host = CreateWindowExA(0, "GridPaintBench", "", WS_OVERLAPPEDWINDOW, 0, 0, 1260, 320,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+  EntryTable small, large;
+  Fill(small, 100);
+  Fill(large, 100000);
+  GridControl smallGrid(small), largeGrid(large);
+  smallGrid.Create(host, 1, RECT{8, 8, 609, 233}, font, 1, 1);
+  largeGrid.Create(host, 2, RECT{620, 8, 1221, 233}, font, 1, 1);
+  ShowWindow(host, SW_SHOW);
+  Settle();
+
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 601, 225);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+
+  const double paint = ReportRatio(
+      "grid paint, 100,000 rows vs 100 rows", [&] { PaintBatch(largeGrid.Handle(), dc); },
+      [&] { PaintBatch(smallGrid.Handle(), dc); }, kBatches, 1.1);
+  const double scroll = ReportRatio(
+      "grid scroll one page, 100,000 rows vs 100 rows", [&] { ScrollBatch(largeGrid.Handle()); },
+      [&] { ScrollBatch(smallGrid.Handle()); }, kBatches, 1.1);
+
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  DestroyWindow(host);
+  DeleteObject(font);
+  return paint > 0 && scroll > 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace tarnwick::bench
+
+int main() { return tarnwick::bench::Measure(); }
