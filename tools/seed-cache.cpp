@@ -3,11 +3,17 @@
 //
 //   seed-cache              a realistic set of content entries, cookies and visited pages
 //   seed-cache --entries N  N small content entries, for timing a full listing
+//   seed-cache --hostile    entries a careless or hostile program could leave; says which the
+//                           cache refused
+//   seed-cache --churn FILE commits and deletes entries of its own until FILE exists, then
+//                           prints how many steps it made (see seed/Churn.h)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "seed/Churn.h"
 #include "seed/SeedSets.h"
 
 namespace {
@@ -30,7 +36,7 @@ void PrintEntry(const SeededEntry& entry) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: seed-cache [--entries N]\n");
+  std::fprintf(stderr, "usage: seed-cache [--entries N | --hostile | --churn STOPFILE]\n");
   return 2;
 }
 
@@ -43,9 +49,24 @@ bool ParseCount(const char* text, int& count) {
   return true;
 }
 
+int SeedHostile() {
+  CacheSeeder seeder;
+  std::vector<std::string> refused;
+  tarnwick::seed::SeedHostileSet(seeder, refused);
+  for (const SeededEntry& entry : seeder.Entries()) PrintEntry(entry);
+  for (const std::string& why : refused) std::printf("refused  %s\n", why.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--hostile") == 0) return SeedHostile();
+  if (argc == 3 && std::strcmp(argv[1], "--churn") == 0) {
+    // An hour at most, in case whoever started it never asks it to stop.
+    std::printf("churned %d steps\n", tarnwick::seed::Churn(argv[2], 3'600'000));
+    return 0;
+  }
   int synthetic = 0;
   if (argc == 3 && std::strcmp(argv[1], "--entries") == 0) {
     if (!ParseCount(argv[2], synthetic)) return Usage();
