@@ -193,6 +193,26 @@ TEST_F(FormTest, NumberSeparatorsAreReadAgainOnASettingsChange) {
   EXPECT_EQ(form.lbl_Status.Caption(), "2 entries in 1.049.576 bytes (1,00 MB)");
 }
 
+TEST_F(FormTest, HostileEnvironmentListsAndSearchesWithoutFailing) {
+  // A first call failing with a code the listing does not know ends it as an empty view.
+  cache.InjectAnswer(1, 1, {.result = false, .error = 1117});
+  ASSERT_NO_THROW(form.FormCreate());
+  EXPECT_EQ(form.lbl_Status.Caption(), "0 entries in 0 bytes (0.00 MB)");
+
+  // A space between thousands and a comma before the decimals, with a size past 32 bits.
+  cache.Add(Entry("http://example.com/disk.iso", 0x1, uint64_t{3} << 30));
+  locale.SetNumberSeparators({' ', ','});
+  form.SettingsChanged();
+  form.btn_Refresh.Click();
+  EXPECT_EQ(form.lbl_Status.Caption(), "3 entries in 3 222 275 048 bytes (3 073,00 MB)");
+
+  // A search text far longer than any cell finds nothing and moves nothing.
+  const int row = form.grd.Row();
+  form.edt_Search.TextEdited(std::string(1 << 20, 'a'));
+  ASSERT_NO_THROW(form.btn_Search.Click());
+  EXPECT_EQ(form.grd.Row(), row);
+}
+
 TEST_F(FormTest, MonitorSeesEveryRecordAndAFailedListingKeepsTheStatusLine) {
   RecordingMonitor monitor;
   form.SetListingMonitor(&monitor);
