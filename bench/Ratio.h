@@ -23,15 +23,17 @@ inline double Median(std::vector<double> values) {
 }
 
 // Runs `measured` and `baseline` alternately `repetitions` times each, each returning the
-// milliseconds it took, and prints
+// milliseconds it took, the one going first changing from pair to pair so that neither always
+// runs in the wake of the other (a freed heap, a warmed file cache), and prints
 // "<name>: ratio R (median M ms against B ms, N repetitions, target at most T)". Returns R.
 inline double ReportTimedRatio(const char* name, const std::function<double()>& measured,
                                const std::function<double()>& baseline, int repetitions,
                                double target) {
   std::vector<double> measuredTimes, baselineTimes;
   for (int i = 0; i < repetitions; ++i) {
+    if (i % 2) baselineTimes.push_back(baseline());
     measuredTimes.push_back(measured());
-    baselineTimes.push_back(baseline());
+    if (i % 2 == 0) baselineTimes.push_back(baseline());
   }
   const double m = Median(measuredTimes), b = Median(baselineTimes);
   const double ratio = m / b;

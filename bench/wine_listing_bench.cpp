@@ -54,7 +54,7 @@ int BareLoop() {
 
 int main(int argc, char** argv) {
   using namespace tarnwick;
-  const int repetitions = argc > 1 ? std::atoi(argv[1]) : 5;
+  const int repetitions = argc > 1 ? std::atoi(argv[1]) : 9;
   WinInetCache cache;
   Win32Locale locale;
   Win32AnsiText text;
