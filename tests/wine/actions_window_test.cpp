@@ -7,21 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "Win32AnsiText.h"
-#include "Win32Locale.h"
-#include "WinInetCache.h"
+#include "RealPlatform.h"
 #include "seed/SeedSets.h"
 #include "window/FormHost.h"
 
 namespace tarnwick {
 namespace {
-
-class QuietShell : public Shell {
- public:
-  void Execute(const ShellExecuteRequest&) override {}
-  void MessageBeep(uint32_t) override { ++beeps; }
-  int beeps = 0;
-};
 
 std::string TextOf(HWND window) {
   std::string text(65536, '\0');
@@ -103,11 +94,9 @@ class ActionsWindowTest : public ::testing::Test {
   }
 
   seed::CacheSeeder seeder;
-  WinInetCache cache;
-  Win32Locale locale;
-  Win32AnsiText text;
-  QuietShell shell;
-  Platform platform{cache, locale, text, shell};
+  testing::RealPlatform real;
+  WinInetCache& cache = real.cache;
+  Platform& platform = real.platform;
   TForm1 form{platform};
   FormHost host{form};
 };
@@ -173,14 +162,14 @@ TEST_F(ActionsWindowTest, EnterAndF3SearchFromTheWindowAndTheDetailBoxFollows) {
 
   Press(search, VK_F3);
   EXPECT_NE(form.grd.Row(), first);
-  EXPECT_EQ(shell.beeps, 0);
+  EXPECT_EQ(real.shell.beeps, 0);
 
   SetWindowTextA(search, "no such text anywhere");
   Pump();
   const int row = form.grd.Row();
   Press(search, VK_F3);
   EXPECT_EQ(form.grd.Row(), row);
-  EXPECT_EQ(shell.beeps, 1);
+  EXPECT_EQ(real.shell.beeps, 1);
 }
 
 }  // namespace

@@ -10,9 +10,7 @@
 #include <set>
 #include <string>
 
-#include "Win32AnsiText.h"
-#include "Win32Locale.h"
-#include "WinInetCache.h"
+#include "RealPlatform.h"
 #include "cache/Columns.h"
 #include "seed/Churn.h"
 #include "seed/SeedSets.h"
@@ -22,12 +20,6 @@ namespace tarnwick {
 namespace {
 
 constexpr int kEntries = 20'000;
-
-class QuietShell : public Shell {
- public:
-  void Execute(const ShellExecuteRequest&) override {}
-  void MessageBeep(uint32_t) override {}
-};
 
 bool InCache(const std::string& key) {
   DWORD size = 0;
@@ -97,12 +89,8 @@ TEST(ChurnStressTest, ListingEndsAndClearDeletesOnlyListedEntries) {
   ASSERT_TRUE(seed::SeedSyntheticEntries(seeder, kEntries)) << seeder.Error();
   std::printf("seeded %d entries in %.1f s\n", kEntries, SecondsSince(start));
 
-  WinInetCache cache;
-  Win32Locale locale;
-  Win32AnsiText text;
-  QuietShell shell;
-  Platform platform{cache, locale, text, shell};
-  TForm1 form{platform};
+  testing::RealPlatform real;
+  TForm1 form{real.platform};
 
   ChurnProcess churn;
   ASSERT_TRUE(churn.Started());

@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Win32AnsiText.h"
-#include "Win32Locale.h"
-#include "WinInetCache.h"
+#include "RealPlatform.h"
 #include "cache/Columns.h"
 #include "seed/SeedSets.h"
 #include "window/Form1.h"
@@ -17,19 +15,13 @@
 namespace tarnwick {
 namespace {
 
-class QuietShell : public Shell {
- public:
-  void Execute(const ShellExecuteRequest&) override {}
-  void MessageBeep(uint32_t) override {}
-};
-
 class HostileCacheTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     seeder_ = new seed::CacheSeeder;
     std::vector<std::string> refused;
     // Wine takes every entry of the set; a refusal would leave a case untested.
-    EXPECT_TRUE(seed::SeedHostileSet(*seeder_, refused)) << testing::PrintToString(refused);
+    EXPECT_TRUE(seed::SeedHostileSet(*seeder_, refused)) << ::testing::PrintToString(refused);
   }
   static void TearDownTestSuite() {
     EXPECT_EQ(seeder_->RemoveAll(), 0);
@@ -51,12 +43,8 @@ class HostileCacheTest : public ::testing::Test {
   }
 
   static seed::CacheSeeder* seeder_;
-  WinInetCache cache;
-  Win32Locale locale;
-  Win32AnsiText text;
-  QuietShell shell;
-  Platform platform{cache, locale, text, shell};
-  TForm1 form{platform};
+  testing::RealPlatform real;
+  TForm1 form{real.platform};
 };
 
 seed::CacheSeeder* HostileCacheTest::seeder_ = nullptr;
