@@ -9,10 +9,11 @@
 #include <optional>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "cache/EntryRow.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
-#include "FuzzCheck.h"
+#include "platform/portable/MemoryUrlCache.h"
 
 namespace tarnwick {
 namespace {
@@ -39,17 +40,6 @@ std::optional<std::string> MaybeHeader(FuzzedDataProvider& data) {
   return header;
 }
 
-char* Place(const std::optional<std::string>& text, char*& at) {
-  if (!text) return nullptr;
-  char* placed = at;
-  std::memcpy(at, text->data(), text->size());
-  at[text->size()] = '\0';
-  at += text->size() + 1;
-  return placed;
-}
-
-size_t TextBytes(const std::optional<std::string>& text) { return text ? text->size() + 1 : 0; }
-
 }  // namespace
 }  // namespace tarnwick
 
@@ -58,33 +48,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   FuzzedDataProvider data(bytes, length);
   const auto view = static_cast<TViewMode>(data.ConsumeIntegralInRange<uint8_t>(0, 2));
   FixedLocale locale(data.ConsumeIntegralInRange<int>(-24 * 60, 24 * 60));
-  CacheEntryRecord record{};
-  record.dwStructSize = sizeof record;
-  record.CacheEntryType = data.ConsumeIntegral<uint32_t>();
-  record.dwUseCount = data.ConsumeIntegral<uint32_t>();
-  record.dwHitRate = data.ConsumeIntegral<uint32_t>();
-  record.dwSizeLow = data.ConsumeIntegral<uint32_t>();
-  record.dwSizeHigh = data.ConsumeIntegral<uint32_t>();
-  record.LastModifiedTime = AnyTime(data);
-  record.ExpireTime = AnyTime(data);
-  record.LastAccessTime = AnyTime(data);
-  record.LastSyncTime = AnyTime(data);
-  const std::optional<std::string> url = MaybeText(data);
-  const std::optional<std::string> localFile = MaybeText(data);
-  const std::optional<std::string> header = MaybeHeader(data);
-
+  MemoryCacheEntry entry;
+  entry.type = data.ConsumeIntegral<uint32_t>();
+  entry.useCount = data.ConsumeIntegral<uint32_t>();
+  entry.hitRate = data.ConsumeIntegral<uint32_t>();
+  entry.size = data.ConsumeIntegral<uint64_t>();
+  entry.lastModified = AnyTime(data);
+  entry.expire = AnyTime(data);
+  entry.lastAccess = AnyTime(data);
+  entry.lastSync = AnyTime(data);
+  entry.sourceUrl = MaybeText(data);
+  entry.localFile = MaybeText(data);
+  entry.header = MaybeHeader(data);
+  const std::optional<std::string>& header = entry.header;
   const size_t headerBytes = header ? header->size() : 0;
-  const size_t total = sizeof record + TextBytes(url) + TextBytes(localFile) + headerBytes;
-  const auto buffer = std::make_unique<char[]>(total);
-  char* at = buffer.get() + sizeof record;
-  record.lpszSourceUrlName = Place(url, at);
-  record.lpszLocalFileName = Place(localFile, at);
-  if (header) {
-    record.lpHeaderInfo = at;
-    record.dwHeaderInfoSize = static_cast<uint32_t>(headerBytes);
-    if (headerBytes > 0) std::memcpy(at, header->data(), headerBytes);
-  }
-  std::memcpy(buffer.get(), &record, sizeof record);
+
+  const auto buffer = std::make_unique<char[]>(MemoryUrlCache::RecordSize(entry));
+  MemoryUrlCache::WriteRecord(entry, buffer.get());
   const auto& laidOut = *reinterpret_cast<const CacheEntryRecord*>(buffer.get());
 
   Cp1252Text text;
@@ -98,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   EntryTable table;
   table.SetRowCount(2);
   formatter.AddEntryRow(table, laidOut, view);
-  if (BelongsToView(record.CacheEntryType, view)) {
+  if (BelongsToView(entry.type, view)) {
     TARNWICK_CHECK(table.RowCount() == 3);
     if (view == vmContent && headerBytes > 0) TARNWICK_CHECK(table.Cell(10, 1) == *header);
   } else {

@@ -55,6 +55,32 @@ uint32_t MemoryUrlCache::RecordSize(const MemoryCacheEntry& entry) {
          TextSize(entry.localFile) + header;
 }
 
+void MemoryUrlCache::WriteRecord(const MemoryCacheEntry& entry, void* buffer) {
+  char* bytes = static_cast<char*>(buffer);
+  char* at = bytes + sizeof(CacheEntryRecord);
+  CacheEntryRecord record{};
+  record.dwStructSize = sizeof(CacheEntryRecord);
+  record.lpszSourceUrlName = Place(entry.sourceUrl, at);
+  record.lpszLocalFileName = Place(entry.localFile, at);
+  record.CacheEntryType = entry.type;
+  record.dwUseCount = entry.useCount;
+  record.dwHitRate = entry.hitRate;
+  record.dwSizeLow = static_cast<uint32_t>(entry.size);
+  record.dwSizeHigh = static_cast<uint32_t>(entry.size >> 32);
+  record.LastModifiedTime = entry.lastModified;
+  record.ExpireTime = entry.expire;
+  record.LastAccessTime = entry.lastAccess;
+  record.LastSyncTime = entry.lastSync;
+  // The header block follows the strings at whatever offset they end, as the platform's does:
+  // it is neither aligned nor NUL-terminated.
+  if (entry.header) {
+    record.lpHeaderInfo = at;
+    record.dwHeaderInfoSize = static_cast<uint32_t>(entry.header->size());
+    if (!entry.header->empty()) std::memcpy(at, entry.header->data(), entry.header->size());
+  }
+  std::memcpy(bytes, &record, sizeof record);
+}
+
 void MemoryUrlCache::InjectAnswer(int firstCall, int count, InjectedAnswer answer) {
   const int lastCall = count > INT32_MAX - firstCall ? INT32_MAX : firstCall + count - 1;
   injections_.push_back({firstCall, lastCall, answer});
@@ -119,29 +145,7 @@ bool MemoryUrlCache::Deliver(Find& find, void* buffer, uint32_t& size) {
     size = needed;
     return Fail(kErrorInsufficientBuffer);
   }
-  char* bytes = static_cast<char*>(buffer);
-  char* at = bytes + sizeof(CacheEntryRecord);
-  CacheEntryRecord record{};
-  record.dwStructSize = sizeof(CacheEntryRecord);
-  record.lpszSourceUrlName = Place(entry->sourceUrl, at);
-  record.lpszLocalFileName = Place(entry->localFile, at);
-  record.CacheEntryType = entry->type;
-  record.dwUseCount = entry->useCount;
-  record.dwHitRate = entry->hitRate;
-  record.dwSizeLow = static_cast<uint32_t>(entry->size);
-  record.dwSizeHigh = static_cast<uint32_t>(entry->size >> 32);
-  record.LastModifiedTime = entry->lastModified;
-  record.ExpireTime = entry->expire;
-  record.LastAccessTime = entry->lastAccess;
-  record.LastSyncTime = entry->lastSync;
-  // The header block follows the strings at whatever offset they end, as the platform's does:
-  // it is neither aligned nor NUL-terminated.
-  if (entry->header) {
-    record.lpHeaderInfo = at;
-    record.dwHeaderInfoSize = static_cast<uint32_t>(entry->header->size());
-    if (!entry->header->empty()) std::memcpy(at, entry->header->data(), entry->header->size());
-  }
-  std::memcpy(bytes, &record, sizeof record);
+  WriteRecord(*entry, buffer);
 
   find.nextKey = match->first + 1;
   size = injected ? injected->size.value_or(needed) : needed;

@@ -51,6 +51,9 @@ class MemoryUrlCache : public UrlCache {
   size_t EntryCount() const { return entries_.size(); }
   // The bytes a buffer needs to hold the entry's record.
   static uint32_t RecordSize(const MemoryCacheEntry& entry);
+  // Lays the entry's record out in `buffer` (RecordSize bytes) as the platform does: the fixed
+  // part, then the strings, then the header block, which ends the record.
+  static void WriteRecord(const MemoryCacheEntry& entry, void* buffer);
 
   // Find calls are numbered from 1, FindFirst and FindNext together. Calls `firstCall` to
   // `firstCall + count - 1` give `answer`.
