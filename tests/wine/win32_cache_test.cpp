@@ -1,30 +1,19 @@
 // The URL cache adapter against Wine's real WinInet, over the entries seed-cache.exe makes.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "RealisticSeedSuite.h"
 #include "WinInetCache.h"
-#include "seed/SeedSets.h"
 
 namespace tarnwick {
 namespace {
 
-// The Wine tests share one cache, so the seeded set is taken out again when the suite ends.
-class Win32CacheTest : public ::testing::Test {
+class Win32CacheTest : public testing::RealisticSeedSuite<::testing::Test> {
  protected:
-  static void SetUpTestSuite() {
-    seeder_ = new seed::CacheSeeder;
-    ASSERT_TRUE(seed::SeedRealisticSet(*seeder_)) << seeder_->Error();
-  }
-  static void TearDownTestSuite() {
-    EXPECT_EQ(seeder_->RemoveAll(), 0);
-    delete seeder_;
-  }
-
   static std::vector<std::string> SeededKeys(DWORD kindBit) {
     std::vector<std::string> keys;
     for (const auto& entry : seeder_->Entries())
@@ -69,11 +58,8 @@ class Win32CacheTest : public ::testing::Test {
     return false;
   }
 
-  static seed::CacheSeeder* seeder_;
   WinInetCache cache_;
 };
-
-seed::CacheSeeder* Win32CacheTest::seeder_ = nullptr;
 
 TEST_F(Win32CacheTest, LowerCasePatternsListTheCookieAndHistoryContainers) {
   ASSERT_EQ(SeededKeys(COOKIE_CACHE_ENTRY).size(), 2u);

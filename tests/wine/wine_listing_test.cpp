@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "RealisticSeedSuite.h"
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "WinInetCache.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
-#include "seed/SeedSets.h"
 
 namespace tarnwick {
 namespace {
@@ -69,24 +69,12 @@ std::vector<Record> Delivered(UrlCache& cache, TViewMode view) {
 
 std::string Stored(const std::string& text) { return text.empty() ? " " : text; }
 
-class ListingTest : public ::testing::TestWithParam<TViewMode> {
+class ListingTest : public testing::RealisticSeedSuite<::testing::TestWithParam<TViewMode>> {
  protected:
-  static void SetUpTestSuite() {
-    seeder_ = new seed::CacheSeeder;
-    ASSERT_TRUE(seed::SeedRealisticSet(*seeder_)) << seeder_->Error();
-  }
-  static void TearDownTestSuite() {
-    EXPECT_EQ(seeder_->RemoveAll(), 0);
-    delete seeder_;
-  }
-
-  static seed::CacheSeeder* seeder_;
   WinInetCache cache_;
   Win32Locale locale_;
   Win32AnsiText text_;
 };
-
-seed::CacheSeeder* ListingTest::seeder_ = nullptr;
 
 TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
   const TViewMode view = GetParam();
