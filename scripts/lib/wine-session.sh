@@ -5,6 +5,12 @@
 # for a prefix, with Wine's background services started early so they never hold a caller's
 # output pipe. Everything a session starts, wine_session_stop ends; callers trap it on EXIT.
 
+# Every Wine call goes to the 64-bit loader and the tests run the 64-bit build: some hosts cannot
+# execute 32-bit code at all, and Debian's wrapper would pick the 32-bit loader whenever it is
+# installed. The shims in wine64/ also catch wineboot and winepath, which call the wrapper.
+export PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64:$PATH"
+export WINELOADER=/usr/lib/wine/wine64
+export WINEARCH=win64
 export WINEDEBUG=-all
 # Pins the user locale to English (United States): dates "3/5/2024", times "2:07:09 PM".
 export LC_ALL=C.UTF-8
