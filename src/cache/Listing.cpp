@@ -130,7 +130,7 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
                                  const std::function<void(const CacheEntryRecord&)>& addEntryRow,
                                  ListingBuffers& buffers) {
   ResetTable(table);
-  {
+  try {
     RecordBuffer buffer(buffers);
     if (UrlCache::FindHandle find = FindFirstRecord(cache, PatternFor(view), buffer)) {
       FindGuard guard(cache, find);
@@ -138,10 +138,19 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
       buffer.Release();
       ListRemaining(cache, find, buffer, addEntryRow);
     }
+  } catch (...) {
+    // The row left for the next record may still show, or half show, a row of an earlier
+    // listing; left in place, Clear would delete an entry this listing never delivered.
+    table.SetRowCount(table.RowCount() - 1);
+    throw;
   }
   // An empty view ends like one whose entries were all filtered out: the row left for the next
   // record goes, and the summary counts what is left.
   table.SetRowCount(table.RowCount() - 1);
+  return SummaryOf(table);
+}
+
+ListingSummary SummaryOf(const EntryTable& table) {
   return {table.RowCount() - 1, SumFileSizes(table)};
 }
 

@@ -71,8 +71,6 @@ void TForm1::grdClick() {
 }
 
 void TForm1::RefreshList() {
-  // A listing that fails leaves the status line as it was, not showing the progress count.
-  const std::string statusBefore = lbl_Status.Caption();
   try {
     const ListingScope scope(monitor_);
     const ListingSummary summary =
@@ -82,7 +80,10 @@ void TForm1::RefreshList() {
         });
     lbl_Status.SetCaption(FormatSummary(summary.count, summary.totalBytes, separators_));
   } catch (...) {
-    lbl_Status.SetCaption(statusBefore);
+    // The table keeps the rows listed before the failure; the status line counts those, not
+    // the progress count nor an earlier listing.
+    const ListingSummary listed = SummaryOf(grd);
+    lbl_Status.SetCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
     throw;
   }
 }
