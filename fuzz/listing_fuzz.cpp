@@ -131,8 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   CheckedBuffers buffers;
   const ListingSummary summary = RefreshEntryTable(
       table, cache, view,
-      [&](const CacheEntryRecord& record) { formatter.AddEntryRow(table, record, view); },
-      buffers);
+      [&](const DeliveredRecord& record) { formatter.AddEntryRow(table, record, view); }, buffers);
 
   TARNWICK_CHECK(memory.OpenFinds() == 0);
   TARNWICK_CHECK(summary.count == table.RowCount() - 1);

@@ -63,9 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   const std::optional<std::string>& header = entry.header;
   const size_t headerBytes = header ? header->size() : 0;
 
-  const auto buffer = std::make_unique<char[]>(MemoryUrlCache::RecordSize(entry));
+  const uint32_t recordBytes = MemoryUrlCache::RecordSize(entry);
+  const auto buffer = std::make_unique<char[]>(recordBytes);
   MemoryUrlCache::WriteRecord(entry, buffer.get());
-  const auto& laidOut = *reinterpret_cast<const CacheEntryRecord*>(buffer.get());
+  const DeliveredRecord laidOut{reinterpret_cast<const CacheEntryRecord*>(buffer.get()),
+                                recordBytes};
 
   Cp1252Text text;
   EntryRowFormatter formatter(locale, text);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "cache/DeliveredRecord.h"
 #include "cache/EntryTable.h"
 #include "cache/ListingBuffers.h"
 #include "cache/ViewMode.h"
@@ -26,9 +27,9 @@ inline constexpr uint32_t kMaxListingBuffer = 64u << 20;
 // An exception from the cache, a buffer or `addEntryRow` is passed on after the same ending, so
 // the table then holds only rows of records delivered before it.
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow);
+                                 const std::function<void(const DeliveredRecord&)>& addEntryRow);
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow,
+                                 const std::function<void(const DeliveredRecord&)>& addEntryRow,
                                  ListingBuffers& buffers);
 
 // The rows after the header row and their summed sizes.

@@ -74,7 +74,7 @@ void TForm1::RefreshList() {
   try {
     const ListingScope scope(monitor_);
     const ListingSummary summary =
-        RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const CacheEntryRecord& record) {
+        RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
           AddEntryRow(record);
           if (monitor_) monitor_->ListingProgress(std::max(0, grd.RowCount() - 2));
         });
@@ -88,7 +88,7 @@ void TForm1::RefreshList() {
   }
 }
 
-void TForm1::AddEntryRow(const CacheEntryRecord& record) {
+void TForm1::AddEntryRow(const DeliveredRecord& record) {
   formatter_.AddEntryRow(grd, record, FViewMode);
 }
 

@@ -61,7 +61,7 @@ class ListingTest : public ::testing::Test {
     int records = 0;
     return RefreshEntryTable(
         table, cache, view,
-        [&](const CacheEntryRecord& record) {
+        [&](const DeliveredRecord& record) {
           if (++records == failingRecord) throw std::runtime_error("formatting failed");
           formatter.AddEntryRow(table, record, view);
         },
@@ -199,11 +199,12 @@ TEST_F(ListingTest, ARowThatCannotBeAddedStillReleasesEverything) {
   cache.Add(Entry("http://1.test/", 1, 1));
   cache.Add(Entry("http://2.test/", 1, 1));
   int calls = 0;
-  EXPECT_THROW(RefreshEntryTable(table, cache, vmContent,
-                                 [&](const CacheEntryRecord&) {
-                                   if (++calls == 2) throw std::runtime_error("out of memory");
-                                 },
-                                 buffers),
+  EXPECT_THROW(RefreshEntryTable(
+                   table, cache, vmContent,
+                   [&](const DeliveredRecord&) {
+                     if (++calls == 2) throw std::runtime_error("out of memory");
+                   },
+                   buffers),
                std::runtime_error);
 }
 
