@@ -28,12 +28,16 @@ namespace tarnwick {
 namespace {
 
 constexpr uint32_t kFirstBuffer = 4096;
-// How many calls in a row one injected answer covers. Code 122 fifteen times in a row takes the
-// buffer to its 64 MiB limit, which costs far more than the rest, so that has a build of its own.
-#ifndef TARNWICK_FUZZ_MAX_REPEAT
-#define TARNWICK_FUZZ_MAX_REPEAT 4
+// How many answers are injected, and how many calls in a row each covers. Code 122 fifteen times
+// in a row takes a buffer to its 64 MiB limit, which costs far more than the rest, so long runs
+// of answers have a build of their own; here at most nine calls in a row answer 122 (2 MiB).
+#ifndef TARNWICK_FUZZ_LONG_ANSWERS
+constexpr int kMaxAnswers = 3;
+constexpr int kMaxRepeat = 3;
+#else
+constexpr int kMaxAnswers = 6;
+constexpr int kMaxRepeat = 100;
 #endif
-constexpr int kMaxRepeat = TARNWICK_FUZZ_MAX_REPEAT;
 
 class CheckedBuffers : public ListingBuffers {
  public:
@@ -239,7 +243,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   MemoryUrlCache memory;
   std::vector<std::string> urls;
   for (int n = data.ConsumeIntegralInRange(0, 24); n > 0; --n) memory.Add(AnyEntry(data, urls));
-  for (int n = data.ConsumeIntegralInRange(0, 6); n > 0; --n) {
+  for (int n = data.ConsumeIntegralInRange(0, kMaxAnswers); n > 0; --n) {
     const int firstCall = data.ConsumeIntegralInRange(1, 40);
     const int count = data.ConsumeIntegralInRange(1, kMaxRepeat);
     memory.InjectAnswer(firstCall, count, AnyAnswer(data));
