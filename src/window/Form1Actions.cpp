@@ -17,7 +17,8 @@ constexpr uint32_t kDefaultBeep = 0;
 void TForm1::SearchNext() {
   // The table is read fresh at every search, so a change of the user's locale counts at once.
   const UpperCaseTable upper = platform_.text.UpperCaseTable();
-  const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), upper);
+  const LeadByteSet leads = platform_.text.LeadBytes();
+  const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), upper, leads);
   if (!hit) {
     platform_.shell.MessageBeep(kDefaultBeep);
     return;

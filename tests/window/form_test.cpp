@@ -213,7 +213,7 @@ TEST_F(FormTest, HostileEnvironmentListsAndSearchesWithoutFailing) {
   EXPECT_EQ(form.grd.Row(), row);
 }
 
-TEST_F(FormTest, MonitorSeesEveryRecordAndAFailedListingKeepsTheStatusLine) {
+TEST_F(FormTest, MonitorSeesEveryRecordAndAFailedListingSummarisesWhatItListed) {
   RecordingMonitor monitor;
   form.SetListingMonitor(&monitor);
   form.FormCreate();
@@ -222,10 +222,11 @@ TEST_F(FormTest, MonitorSeesEveryRecordAndAFailedListingKeepsTheStatusLine) {
   // The cookie and the history entry are delivered and skipped in the Content view.
   EXPECT_EQ(monitor.progress, (std::vector<int>{0, 0, 1, 2}));
 
+  // The failure comes after the first row, with the earlier listing's second row still behind it.
   monitor.failAt = 1;
-  form.lbl_Status.SetCaption("before");
   EXPECT_THROW(form.btn_Refresh.Click(), std::runtime_error);
-  EXPECT_EQ(form.lbl_Status.Caption(), "before");
+  EXPECT_EQ(Column0(), std::vector<std::string>{"http://example.com/"});
+  EXPECT_EQ(form.lbl_Status.Caption(), "1 entries in 1,000 bytes (0.00 MB)");
   EXPECT_EQ(monitor.finished, 2);
 }
 
