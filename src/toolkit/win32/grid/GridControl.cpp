@@ -98,11 +98,7 @@ LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
-    case WM_SETFOCUS:
-      focusEventPending_ = true;
-      PostCatchUp();
-      InvalidateRow(table_.Row());
-      return 0;
+    case WM_SETFOCUS: FocusGained(); return 0;
     case WM_KILLFOCUS: InvalidateRow(table_.Row()); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN: KeyDown(wParam); return 0;
@@ -165,6 +161,13 @@ void GridControl::Resized(int width, int height) {
   // Which rows and columns are cut off, and the scroll limits, all depend on the size.
   InvalidateAll();
   RequestScrollBarUpdate();
+}
+
+void GridControl::FocusGained() {
+  InvalidateRow(table_.Row());
+  // The current row is announced once the system has announced the grid itself.
+  focusEventPending_ = true;
+  PostCatchUp();
 }
 
 void GridControl::PostCatchUp() {

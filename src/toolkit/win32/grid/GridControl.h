@@ -52,6 +52,7 @@ class GridControl : private EntryTableObserver {
   void Unbind();
   void Created();
   void Resized(int width, int height);
+  void FocusGained();
 
   // The table's notifications (GridControl.cpp).
   void TableReshaped() override;
