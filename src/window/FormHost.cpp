@@ -110,6 +110,7 @@ void FormHost::CreateControls() {
   status_.Create(window_, id++, LabelPeer::kWindow, font_.font);
 
   grid_.OnContextMenu = [this](POINT screen) { ShowPopup(screen); };
+  grid_.SetAccessibleName(form_.grd.AccessibleName());
   focus_ = content_.Handle();
   controlsCreated_ = true;
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ProgramWindow.h"
 #include "RealPlatform.h"
 #include "RealisticSeedSuite.h"
 #include "window/Form1.h"
@@ -13,25 +14,9 @@
 namespace tarnwick {
 namespace {
 
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchVisibleWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 HWND WaitForWindow(DWORD processId) {
   for (int attempt = 0; attempt < 200; ++attempt) {
-    WindowSearch search{processId, nullptr};
-    EnumWindows(MatchVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    if (HWND window = testing::VisibleWindowOf(processId)) return window;
     Sleep(50);
   }
   return nullptr;

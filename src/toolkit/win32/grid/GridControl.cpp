@@ -98,7 +98,7 @@ LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: FocusGained(); return 0;
     case WM_KILLFOCUS: InvalidateRow(table_.Row()); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN: KeyDown(wParam); return 0;
@@ -116,7 +116,8 @@ LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_VSCROLL: VerticalScroll(LOWORD(wParam)); return 0;
     case WM_HSCROLL: HorizontalScroll(LOWORD(wParam)); return 0;
-    case kUpdateScrollBarsMessage: UpdateScrollBars(); return 0;
+    case kCatchUpMessage: CatchUp(); return 0;
+    case WM_GETOBJECT: return AccessibleObject(wParam, lParam);
     default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -129,6 +130,7 @@ void GridControl::Bind(HWND window) {
 
 void GridControl::Unbind() {
   table_.SetObserver(nullptr);
+  DisconnectAccessibleObjects();
   KillTimer(window_, kAutoScrollTimer);
   SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
   window_ = nullptr;
@@ -161,12 +163,31 @@ void GridControl::Resized(int width, int height) {
   RequestScrollBarUpdate();
 }
 
+void GridControl::FocusGained() {
+  InvalidateRow(table_.Row());
+  // The current row is announced once the system has announced the grid itself.
+  focusEventPending_ = true;
+  PostCatchUp();
+}
+
+void GridControl::PostCatchUp() {
+  if (catchUpPosted_ || !window_) return;
+  catchUpPosted_ = PostMessageA(window_, kCatchUpMessage, 0, 0) != FALSE;
+}
+
+void GridControl::CatchUp() {
+  catchUpPosted_ = false;
+  UpdateScrollBars();
+  RaiseAccessibleEvents();
+}
+
 void GridControl::TableReshaped() {
   int oldRowCount = geometry_.RowCount();
   int oldFixedRows = geometry_.FixedRows();
   int oldTopRow = geometry_.TopRow();
   geometry_.SetShape(table_.RowCount(), table_.FixedRows());
   if (!window_) return;
+  reorderEventPending_ = true;
   RequestScrollBarUpdate();
   if (geometry_.FixedRows() != oldFixedRows || geometry_.TopRow() != oldTopRow) {
     InvalidateAll();
@@ -186,6 +207,8 @@ void GridControl::CurrentRowMoved(int row, bool scrollToTop) {
   // Every move of the current row brings back the first column.
   scrolled = geometry_.SetLeftCol(0) || scrolled;
   if (window_) {
+    selectionEventPending_ = focusEventPending_ = true;
+    PostCatchUp();
     if (scrolled) {
       InvalidateAll();
       RequestScrollBarUpdate();
