@@ -12,8 +12,8 @@
 #include "toolkit/Keys.h"
 #include "toolkit/Menu.h"
 #include "toolkit/TextControls.h"
+#include "window/BusyMonitor.h"
 #include "window/EntryGrid.h"
-#include "window/ListingMonitor.h"
 
 namespace tarnwick {
 
@@ -92,7 +92,7 @@ class TForm1 {
   // The native window, handed to the shell as the owner of what it opens.
   void* Handle() const { return handle_; }
   void SetHandle(void* handle) { handle_ = handle; }
-  void SetListingMonitor(ListingMonitor* monitor) { monitor_ = monitor; }
+  void SetBusyMonitor(BusyMonitor* monitor) { monitor_ = monitor; }
 
  private:
   void ReadLayout();
@@ -103,7 +103,7 @@ class TForm1 {
   NumberSeparators separators_;
   RadioGroup views_;
   void* handle_ = nullptr;
-  ListingMonitor* monitor_ = nullptr;
+  BusyMonitor* monitor_ = nullptr;
 };
 
 }  // namespace tarnwick

@@ -1,8 +1,7 @@
 // The main window in this process, on the session's display, over an in-memory URL cache:
 // geometry, the keyboard's way around the controls, the detail box and the popup menu.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <stdexcept>
 #include <string>
@@ -130,7 +129,9 @@ class FormWindowTest : public testing::Test {
   SilentShell shell;
   Platform platform{cache, locale, text, shell};
   TForm1 form{platform};
-  FormHost host{form};
+  // The host's clock, moved on by hand, so the timing of progress needs no waiting.
+  uint32_t now = 0;
+  FormHost host{form, [this] { return now; }};
 };
 
 // The layout is designed for a client area of 617 x 421, which the outer size of 625 x 455 gives
@@ -192,10 +193,10 @@ TEST_F(FormWindowTest, TabCyclesTheTabStopsBothWays) {
     Press(VK_TAB);
     visited.push_back(GetFocus());
   }
-  const std::vector<HWND> expected = {
-      Window(form.bnt_Clear),   Window(form.grd),        Window(form.Memo1),
-      Window(form.btn_Refresh), Window(form.edt_Search), Window(form.btn_Search),
-      Window(form.rdo_Content)};
+  const std::vector<HWND> expected = {Window(form.bnt_Clear),  Window(form.grd),
+                                      Window(form.Memo1),      Window(form.btn_Refresh),
+                                      Window(form.edt_Search), Window(form.btn_Search),
+                                      Window(form.rdo_Content)};
   EXPECT_EQ(visited, expected);
   EXPECT_EQ(TextOf(Window(form.Memo1)), "");
 
@@ -257,19 +258,66 @@ TEST_F(FormWindowTest, PopupMenuOpensOverTheGridAndRunsTheChosenItem) {
 }
 
 TEST_F(FormWindowTest, LongListingShowsItsCountAndTakesNoInput) {
-  host.ListingStarted();
+  host.BusyStarted();
   PostMessageA(Window(form.btn_Refresh), WM_KEYDOWN, VK_SPACE, 1);
   PostMessageA(Window(form.grd), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 60));
-  Sleep(300);
+  now += 250;
   host.ListingProgress(12345);
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
   MSG message{};
   EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
   EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE));
   // Updates come a few times a second, not for every record.
+  now += 249;
   host.ListingProgress(12346);
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
-  host.ListingFinished();
+  now += 1;
+  host.DeletionProgress(7, 12346);
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Deleting... 7 of 12,346");
+  host.BusyFinished();
+}
+
+// Another thread (a screen reader, UI automation) sends what a user's input would cause, and a
+// close request, while the window is busy.
+DWORD WINAPI SendCommandsAndClose(void* param) {
+  auto* windows = static_cast<std::vector<HWND>*>(param);
+  HWND form = windows->front();
+  for (size_t at = 1; at < windows->size(); ++at) SendMessageA((*windows)[at], BM_CLICK, 0, 0);
+  HWND grid = windows->back();
+  SendMessageA(grid, WM_KEYDOWN, VK_DOWN, 1);
+  SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 60));
+  SendMessageA(grid, WM_LBUTTONUP, 0, MAKELPARAM(20, 60));
+  SendMessageA(grid, WM_CONTEXTMENU, 0, -1);
+  SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return 0;
+}
+
+TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForTheEnd) {
+  int handlers = 0;
+  for (Button* button : {&form.bnt_Clear, &form.btn_Refresh, &form.btn_Search})
+    button->OnClick = [&] { ++handlers; };
+  form.rdo_Cookie.OnClick = [&] { ++handlers; };
+  form.grd.OnClick = [&] { ++handlers; };
+  form.Deletethisentry1.OnClick = [&] { ++handlers; };
+  std::vector<HWND> windows = {
+      host.Handle(),           Window(form.bnt_Clear),  Window(form.btn_Refresh),
+      Window(form.btn_Search), Window(form.rdo_Cookie), Window(form.grd)};
+
+  host.BusyStarted();
+  HANDLE sender = CreateThread(nullptr, 0, SendCommandsAndClose, &windows, 0, nullptr);
+  while (WaitForSingleObject(sender, 10) == WAIT_TIMEOUT) {
+    now += 250;
+    host.ListingProgress(1);
+  }
+  CloseHandle(sender);
+  EXPECT_EQ(handlers, 0);
+  EXPECT_EQ(form.grd.Row(), 1);
+  EXPECT_TRUE(IsWindowVisible(host.Handle()));
+
+  host.BusyFinished();
+  Pump();
+  EXPECT_EQ(handlers, 0);
+  EXPECT_EQ(host.Handle(), nullptr) << "the close request is carried out once the work ends";
 }
 
 TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {

@@ -26,6 +26,12 @@ std::vector<int> ColumnWidths(int colCount, int scaleNum, int scaleDen) {
   return widths;
 }
 
+bool IsInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU ||
+         message == WM_TIMER;
+}
+
 void RegisterGridClass(HINSTANCE instance, WNDPROC windowProc) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -86,6 +92,7 @@ LRESULT CALLBACK GridControl::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = window_;
+  if (inputBlocked_ && IsInput(message)) return 0;
   switch (message) {
     case WM_CREATE: Created(); return 0;
     case WM_NCDESTROY: Unbind(); break;

@@ -25,6 +25,10 @@ class GridControl : private EntryTableObserver {
   HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum, int scaleDen);
   HWND Handle() const { return window_; }
 
+  // While blocked, the grid drops keyboard and mouse input, whoever sends it, so it never moves
+  // the table's current row or opens its menu; a drag under way ends without a click.
+  void BlockInput(bool blocked);
+
   // Right click: at the pointer; menu key or Shift+F10: at the grid's top-left corner.
   std::function<void(POINT screen)> OnContextMenu;
 
@@ -61,6 +65,7 @@ class GridControl : private EntryTableObserver {
   void MouseMove(int x, int y);
   void AutoScrollTick();
   void FinishDrag();
+  void CancelDrag();
   void RightButtonDown();
   void ContextMenu(LPARAM lParam);
   void Wheel(int delta);
@@ -99,6 +104,7 @@ class GridControl : private EntryTableObserver {
   int resizeStartX_ = 0;
   int resizeStartWidth_ = 0;
   bool autoScrolling_ = false;
+  bool inputBlocked_ = false;
   WheelNotches wheel_;
 };
 
