@@ -203,7 +203,15 @@ void FormHost::Command(HWND control, WORD code) {
 void FormHost::Resized(WPARAM type, int width, int height) {
   // A minimised window keeps its layout for when it is restored.
   if (!controlsCreated_ || type == SIZE_MINIMIZED) return;
-  RunGuarded(window_, [this, width, height] { form_.ClientResized({width, height}); });
+  LayOut([this, width, height] { form_.ClientResized({width, height}); });
+}
+
+void FormHost::LayOut(const std::function<void()>& change) {
+  for (NativePeer* peer : peers_) peer->HoldBounds();
+  RunGuarded(window_, change);
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(peers_.size()));
+  for (NativePeer* peer : peers_) batch = peer->MoveWithBatch(batch);
+  if (batch) EndDeferWindowPos(batch);
 }
 
 void FormHost::Activated(WORD state) {

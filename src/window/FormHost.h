@@ -52,6 +52,7 @@ class FormHost final : public BusyMonitor {
   void CreateControls();
   void Command(HWND control, WORD code);
   void Resized(WPARAM type, int width, int height);
+  void LayOut(const std::function<void()>& change);
   void Activated(WORD state);
   void RestoreFocus();
   void ShowPopup(POINT screen);

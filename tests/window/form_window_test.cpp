@@ -47,6 +47,30 @@ Bounds BoundsInParent(HWND child) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// The window's pixels as they are on the screen, one 32-bit value each.
+std::vector<uint32_t> ScreenPixels(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + static_cast<size_t>(width * height));
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 // What a thread timer found in a modal loop (a menu or a message box) before closing it.
 struct ModalProbe {
   std::vector<std::string> texts;
@@ -185,6 +209,21 @@ TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTh
   EXPECT_EQ(BoundsInParent(Window(form.bnt_Clear)), (Bounds{652, 8, 57, 17}));
   EXPECT_EQ(BoundsInParent(Window(form.btn_Search)), (Bounds{224, 8, 57, 17}));
   EXPECT_EQ(BoundsInParent(Window(form.lbl_Status)), (Bounds{8, 261 + grow.height, 601, 17}));
+}
+
+TEST_F(FormWindowTest, ResizingToAndFroLeavesNoPixelDifferentOnceBack) {
+  const std::vector<uint32_t> before = ScreenPixels(host.Handle());
+  for (const Size size : {Size{725, 555}, Size{625, 455}, Size{900, 300}, Size{520, 640},
+                          Size{700, 500}, Size{625, 455}}) {
+    SetWindowPos(host.Handle(), nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+  }
+  const std::vector<uint32_t> after = ScreenPixels(host.Handle());
+  ASSERT_EQ(after.size(), before.size());
+  size_t differing = 0;
+  for (size_t at = 0; at < after.size(); ++at) differing += after[at] != before[at];
+  EXPECT_EQ(differing, 0u);
 }
 
 TEST_F(FormWindowTest, TabCyclesTheTabStopsBothWays) {
