@@ -20,7 +20,8 @@ namespace tarnwick {
 class TForm1 {
  public:
   static constexpr char kCaption[] = "Tarnwick";
-  // Outer bounds on the screen; they stay the same at every screen density.
+  // Outer bounds on the screen at 96 dots per inch. At another density the window keeps its
+  // place and its client area becomes kDesignClient scaled as the controls are.
   static constexpr Bounds kBounds{222, 119, 625, 455};
   // The client area the layout is designed for, at 96 dots per inch.
   static constexpr Size kDesignClient{617, 421};

@@ -1,6 +1,7 @@
 #include "window/FormHost.h"
 
 #include "toolkit/FocusOrder.h"
+#include "toolkit/Scaling.h"
 #include "toolkit/win32/ErrorBox.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/PopupMenuPeer.h"
@@ -94,7 +95,10 @@ bool FormHost::Create(int showCommand) {
   form_.SetBusyMonitor(this);
 
   font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight);
-  if (font_.scaleNum != font_.scaleDen) form_.ScaleControls(font_.scaleNum, font_.scaleDen);
+  if (font_.scaleNum != font_.scaleDen) {
+    form_.ScaleControls(font_.scaleNum, font_.scaleDen);
+    SetClientSize(ScaledSize(TForm1::kDesignClient, font_.scaleNum, font_.scaleDen));
+  }
   CreateControls();
   RECT client{};
   GetClientRect(window_, &client);
@@ -125,6 +129,17 @@ void FormHost::CreateControls() {
   grid_.OnContextMenu = [this](POINT screen) { ShowPopup(screen); };
   focus_ = content_.Handle();
   controlsCreated_ = true;
+}
+
+// The frame keeps its own size at any client size: the window has no menu bar to wrap.
+void FormHost::SetClientSize(Size client) {
+  RECT outer{};
+  RECT inner{};
+  GetWindowRect(window_, &outer);
+  GetClientRect(window_, &inner);
+  SetWindowPos(window_, nullptr, 0, 0, client.width + (outer.right - outer.left) - inner.right,
+               client.height + (outer.bottom - outer.top) - inner.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormHost::Show(int showCommand) {

@@ -50,6 +50,7 @@ class FormHost final : public BusyMonitor {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
+  void SetClientSize(Size client);
   void Command(HWND control, WORD code);
   void Resized(WPARAM type, int width, int height);
   void LayOut(const std::function<void()>& change);

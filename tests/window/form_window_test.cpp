@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -197,6 +198,72 @@ TEST_F(FormWindowTest, OpensListedAtItsDesignGeometry) {
   EXPECT_EQ(SendMessageA(Window(form.rdo_Content), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0.00 MB)");
   EXPECT_EQ(GetFocus(), Window(form.rdo_Content));
+}
+
+// Run at 96, 120, 144 and 192 dots per inch (scripts/wine-exec-dpi): the designed layout,
+// scaled with the font, fits the window whole.
+TEST_F(FormWindowTest, LayoutFitsWholeAtThisDensity) {
+  HDC dc = GetDC(Window(form.Memo1));
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Window(form.Memo1), WM_GETFONT, 0, 0)));
+  SIZE zero{};
+  GetTextExtentPoint32A(dc, "0", 1, &zero);
+  const int scale = zero.cy;
+  const int design = 13;
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  RecordProperty("dpi", dpi);
+
+  RECT outer{};
+  RECT client{};
+  GetWindowRect(host.Handle(), &outer);
+  GetClientRect(host.Handle(), &client);
+  EXPECT_EQ(outer.left, 222);
+  EXPECT_EQ(outer.top, 119);
+  if (scale != design) {
+    EXPECT_EQ(client.right, MulDiv(TForm1::kDesignClient.width, scale, design)) << dpi;
+    EXPECT_EQ(client.bottom, MulDiv(TForm1::kDesignClient.height, scale, design)) << dpi;
+  }
+
+  std::vector<Control*> controls = form.Controls();
+  for (Control* control : controls) {
+    const Bounds b = BoundsInParent(Window(*control));
+    EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.Right() <= client.right &&
+                b.Bottom() <= client.bottom)
+        << TextOf(Window(*control)) << " at " << dpi << " dpi";
+    // The caption's text, beside a radio button's circle, fits inside its control.
+    const std::string caption = TextOf(Window(*control));
+    if (caption.empty() || control == &form.grd) continue;
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    const bool radio =
+        control == &form.rdo_Content || control == &form.rdo_Cookie || control == &form.rdo_History;
+    const int room = b.width - (radio ? GetSystemMetrics(SM_CXMENUCHECK) : 4);
+    EXPECT_LE(extent.cx, room) << caption << " at " << dpi << " dpi";
+    EXPECT_LE(extent.cy, b.height) << caption << " at " << dpi << " dpi";
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(Window(form.Memo1), dc);
+
+  // No two controls overlap, but Cookies reaches into History by its designed pixel, scaled.
+  const int designedOverlap = MulDiv(384 + 65, scale, design) - MulDiv(448, scale, design);
+  for (size_t i = 0; i < controls.size(); ++i) {
+    for (size_t j = i + 1; j < controls.size(); ++j) {
+      const Bounds a = BoundsInParent(Window(*controls[i]));
+      const Bounds b = BoundsInParent(Window(*controls[j]));
+      const int overlapX = std::min(a.Right(), b.Right()) - std::max(a.left, b.left);
+      const int overlapY = std::min(a.Bottom(), b.Bottom()) - std::max(a.top, b.top);
+      const bool designed = controls[i] == &form.rdo_Cookie && controls[j] == &form.rdo_History;
+      if (overlapX <= 0 || overlapY <= 0) continue;
+      EXPECT_TRUE(designed && overlapX <= designedOverlap)
+          << TextOf(Window(*controls[i])) << " and " << TextOf(Window(*controls[j])) << " at "
+          << dpi << " dpi";
+    }
+  }
+
+  // The grid keeps its share of the height against the detail box.
+  const double proportion = static_cast<double>(BoundsInParent(Window(form.grd)).height) /
+                            BoundsInParent(Window(form.Memo1)).height;
+  EXPECT_NEAR(proportion, 225.0 / 137.0, 0.1 * 225.0 / 137.0) << dpi << " dpi";
 }
 
 TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTheGrid) {
