@@ -94,7 +94,7 @@ bool FormHost::Create(int showCommand) {
   form_.SetHandle(window_);
   form_.SetBusyMonitor(this);
 
-  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight);
+  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, ScreenDpi());
   if (font_.scaleNum != font_.scaleDen) {
     form_.ScaleControls(font_.scaleNum, font_.scaleDen);
     SetClientSize(ScaledSize(TForm1::kDesignClient, font_.scaleNum, font_.scaleDen));
@@ -182,6 +182,9 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       Resized(wParam, LOWORD(lParam), HIWORD(lParam));
       return 0;
+    case WM_DPICHANGED:
+      DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_ACTIVATE:
       Activated(LOWORD(wParam));
       return 0;
@@ -227,6 +230,26 @@ void FormHost::LayOut(const std::function<void()>& change) {
   HDWP batch = BeginDeferWindowPos(static_cast<int>(peers_.size()));
   for (NativePeer* peer : peers_) batch = peer->MoveWithBatch(batch);
   if (batch) EndDeferWindowPos(batch);
+}
+
+// Moved to a monitor of another density: the font is made anew for it and every control scaled
+// by how much the new font's "0" differs from the old one's; the window takes the place the
+// system suggests, and the anchors fit the controls to its new client area.
+void FormHost::DpiChanged(int dpi, const RECT& suggested) {
+  const ScreenFont font = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, dpi);
+  if (!font.font) return;
+  LayOut([this, &font] {
+    form_.ScaleControls(font.scaleNum * font_.scaleDen, font.scaleDen * font_.scaleNum);
+  });
+  for (NativePeer* peer : peers_) {
+    if (peer->Handle() != grid_.Handle())
+      SendMessageA(peer->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.font), TRUE);
+  }
+  grid_.Rescale(font.font, font.scaleNum, font.scaleDen);
+  DeleteObject(font_.font);
+  font_ = font;
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormHost::Activated(WORD state) {

@@ -55,6 +55,7 @@ class FormHost final : public BusyMonitor {
   void Resized(WPARAM type, int width, int height);
   void LayOut(const std::function<void()>& change);
   void Activated(WORD state);
+  void DpiChanged(int dpi, const RECT& suggested);
   void RestoreFocus();
   void ShowPopup(POINT screen);
   bool CloseRequested();

@@ -266,6 +266,41 @@ TEST_F(FormWindowTest, LayoutFitsWholeAtThisDensity) {
   EXPECT_NEAR(proportion, 225.0 / 137.0, 0.1 * 225.0 / 137.0) << dpi << " dpi";
 }
 
+LOGFONTA FontOf(HWND window) {
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+TEST_F(FormWindowTest, ADensityChangeRescalesFontAndControlsAndTakesTheSuggestedPlace) {
+  std::vector<Bounds> before;
+  for (Control* control : form.Controls()) before.push_back(BoundsInParent(Window(*control)));
+  RECT outer{};
+  GetWindowRect(host.Handle(), &outer);
+
+  RECT suggested{300, 150, 300 + 959, 150 + 686};
+  SendMessageA(host.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+  EXPECT_EQ(BoundsInParent(host.Handle()), (Bounds{300, 150, 959, 686}));
+  EXPECT_EQ(FontOf(Window(form.Memo1)).lfHeight, -17);
+  EXPECT_EQ(FontOf(Window(form.bnt_Clear)).lfHeight, -17);
+  // Every control by the new font's "0" over the old one's: 20 / 13 with Wine's fonts.
+  EXPECT_EQ(BoundsInParent(Window(form.rdo_Content)), (Bounds{480, 12, 100, 26}));
+  EXPECT_EQ(BoundsInParent(Window(form.edt_Search)), (Bounds{111, 9, 223, 33}));
+  RECT client{};
+  GetClientRect(host.Handle(), &client);
+  EXPECT_EQ(BoundsInParent(Window(form.bnt_Clear)).Right(), client.right - 12);
+
+  // And back: the layout it started with.
+  SendMessageA(host.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
+  Pump();
+  EXPECT_EQ(FontOf(Window(form.Memo1)).lfHeight, -11);
+  std::vector<Bounds> after;
+  for (Control* control : form.Controls()) after.push_back(BoundsInParent(Window(*control)));
+  EXPECT_EQ(after, before);
+}
+
 TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTheGrid) {
   SetWindowPos(host.Handle(), nullptr, 0, 0, 725, 515, SWP_NOMOVE | SWP_NOZORDER);
   Pump();

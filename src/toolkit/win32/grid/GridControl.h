@@ -24,6 +24,9 @@ class GridControl : private EntryTableObserver {
   // are multiplied by scaleNum / scaleDen.
   HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum, int scaleDen);
   HWND Handle() const { return window_; }
+  // Another screen density: the new font, and the row height, the column widths (as the user
+  // left them) and the margins scaled from the 96-DPI design by scaleNum / scaleDen.
+  void Rescale(HFONT font, int scaleNum, int scaleDen);
 
   // While blocked, the grid drops keyboard and mouse input, whoever sends it, so it never moves
   // the table's current row or opens its menu; a drag under way ends without a click.
@@ -42,6 +45,8 @@ class GridControl : private EntryTableObserver {
   void Bind(HWND window);
   void Unbind();
   void Created();
+  void ScaleMargins();
+  void MeasureFont();
   void Resized(int width, int height);
 
   // The table's notifications (GridControl.cpp).
@@ -90,6 +95,8 @@ class GridControl : private EntryTableObserver {
   int textTop_ = 1;
   int borderSlack_ = 3;
   int minColumnWidth_ = 4;
+  int scaleNum_ = 1;
+  int scaleDen_ = 1;
   // The row drawn as current, so the old one is repainted when the table moves it.
   int shownRow_ = -1;
 
