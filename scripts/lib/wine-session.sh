@@ -3,8 +3,15 @@
 # A template prefix is made once per build folder (wineboot is slow) and copied where a fresh URL
 # cache is needed. A session is one Xvfb display (when asked for) and one persistent wineserver
 # for a prefix, with Wine's background services started early so they never hold a caller's
-# output pipe. Everything a session starts, wine_session_stop ends; callers trap it on EXIT.
+# output pipe. Everything a session starts, wine_session_stop ends; callers set wine_session_traps
+# and run every long call through `limited`, so that Ctrl-C stops them at once.
 
+# Every Wine call goes to the 64-bit loader and the tests run the 64-bit build: some hosts cannot
+# execute 32-bit code at all, and Debian's wrapper would pick the 32-bit loader whenever it is
+# installed. The shims in wine64/ also catch wineboot and winepath, which call the wrapper.
+export PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64:$PATH"
+export WINELOADER=/usr/lib/wine/wine64
+export WINEARCH=win64
 export WINEDEBUG=-all
 # Pins the user locale to English (United States): dates "3/5/2024", times "2:07:09 PM".
 export LC_ALL=C.UTF-8
@@ -33,15 +40,28 @@ REG
 wine_template_prefix() {
   local dir=$1
   [ -f "$dir/.tarnwick-ready" ] && return 0
+  local log
   echo "wine: creating the template prefix $dir (once per build folder)"
   rm -rf "$dir"
   mkdir -p "$(dirname "$dir")"
-  WINEPREFIX=$dir timeout 300 wineboot -i >/dev/null 2>&1
+  log=$(mktemp)
+  if ! WINEPREFIX=$dir limited 300 wineboot -i >"$log" 2>&1 ||
+    [ ! -d "$dir/drive_c/windows/Fonts" ]; then
+    echo "wine: wineboot could not create the prefix $dir. Its output:" >&2
+    cat "$log" >&2
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
   # Debian's Wine does not find its own fonts; without them "MS Sans Serif" is another face.
   cp /usr/share/wine/fonts/* "$dir/drive_c/windows/Fonts/"
   wine_settings_reg >"$dir/drive_c/tarnwick-settings.reg"
-  WINEPREFIX=$dir timeout 120 wine regedit /S 'C:\tarnwick-settings.reg' >/dev/null 2>&1
-  WINEPREFIX=$dir timeout 60 wineserver -w
+  if ! WINEPREFIX=$dir limited 120 wine regedit /S 'C:\tarnwick-settings.reg' \
+    >/dev/null 2>&1; then
+    echo "wine: could not write the test settings into $dir" >&2
+    return 1
+  fi
+  WINEPREFIX=$dir limited 60 wineserver -w
   touch "$dir/.tarnwick-ready"
 }
 
@@ -72,14 +92,34 @@ wine_xvfb_start() {
 wine_server_start() {
   wine_session_prefix=$1
   export WINEPREFIX=$1
-  timeout 30 wineserver -p
-  timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null
+  limited 30 wineserver -p
+  limited 120 wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
 # wine_session_start PREFIX [xvfb]: both of the above.
 wine_session_start() {
   if [ "${2:-}" = xvfb ]; then wine_xvfb_start || return 1; fi
   wine_server_start "$1"
+}
+
+# limited SECONDS COMMAND...: COMMAND with a time limit, as a job the script waits for. timeout gives
+# its command a process group of its own, out of reach of Ctrl-C, and bash runs an INT trap only
+# after a foreground command has ended, and then goes on with the next step; `wait` returns at once
+# when a trapped signal arrives, so the trap ends the script while the call still runs, and the
+# session's end stops what the call left running.
+limited() {
+  local seconds=$1
+  shift
+  timeout "$seconds" "$@" &
+  wait $!
+}
+
+# wine_session_traps: the session ends once, however the script ends; Ctrl-C or TERM ends the
+# script at once instead of letting it go on with its next step.
+wine_session_traps() {
+  trap wine_session_stop EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
 }
 
 wine_session_stop() {

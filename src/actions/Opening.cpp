@@ -5,10 +5,6 @@
 namespace tarnwick {
 namespace {
 
-constexpr uint32_t kShellExecuteInfoSize = 60;  // sizeof(SHELLEXECUTEINFOA) on 32-bit Windows
-constexpr uint32_t kMaskInvokeIdList = 0x0C;
-constexpr uint32_t kMaskNoCloseProcess = 0x40;
-constexpr uint32_t kMaskFlagNoUi = 0x400;
 constexpr int kShowNormal = 1;
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {

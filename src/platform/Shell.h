@@ -4,6 +4,14 @@
 
 namespace tarnwick {
 
+// The size of the platform's SHELLEXECUTEINFOA, which holds seven pointers and handles: 60 bytes in
+// a 32-bit program, 112 in a 64-bit one.
+inline constexpr uint32_t kShellExecuteInfoSize = sizeof(void*) == 4 ? 60 : 112;
+// The SEE_MASK_* flags the program sets.
+inline constexpr uint32_t kMaskInvokeIdList = 0x0C;
+inline constexpr uint32_t kMaskNoCloseProcess = 0x40;
+inline constexpr uint32_t kMaskFlagNoUi = 0x400;
+
 // The members of the platform's SHELLEXECUTEINFOA that the program sets; every other one is zero.
 struct ShellExecuteRequest {
   uint32_t cbSize = 0;

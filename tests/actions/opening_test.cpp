@@ -14,7 +14,7 @@ using testing::RecordingShell;
 TEST(OpeningTest, RequestOpensTheTargetShownWithoutErrorDialogs) {
   int owner = 0;
   const ShellExecuteRequest request = MakeOpenRequest("C:\\cache\\page[1].htm", &owner);
-  EXPECT_EQ(request.cbSize, 60u);
+  EXPECT_EQ(request.cbSize, kShellExecuteInfoSize);
   EXPECT_EQ(request.fMask, 0x44Cu);
   EXPECT_EQ(request.hwnd, &owner);
   EXPECT_STREQ(request.lpVerb, "open");

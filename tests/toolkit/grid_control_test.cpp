@@ -157,9 +157,9 @@ TEST_F(GridControlTest, RightClickFocusesAndOpensTheMenuWithoutMovingTheRow) {
 }
 
 TEST_F(GridControlTest, EachWheelNotchMovesOneRow) {
-  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), At(100, 100));
-  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -3 * WHEEL_DELTA), At(100, 100));
-  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), At(100, 100));
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), At(100, 100));
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-3 * WHEEL_DELTA)), At(100, 100));
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(WHEEL_DELTA)), At(100, 100));
   EXPECT_EQ(clickedRows_, (std::vector<int>{2, 3, 4, 5, 4}));
 }
 

@@ -1,5 +1,5 @@
 // The shell adapter under Wine, with the request the program makes: "open", the item-list,
-// keep-process and no-UI flags.
+// keep-process and no-UI flags, shown normally.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,19 +7,12 @@
 #include <string>
 
 #include "Win32Shell.h"
+#include "actions/Opening.h"
 
 namespace tarnwick {
 namespace {
 
-ShellExecuteRequest OpenRequest(const char* target) {
-  ShellExecuteRequest request;
-  request.cbSize = 60;
-  request.fMask = 0x44C;
-  request.lpVerb = "open";
-  request.lpFile = target;
-  request.nShow = SW_SHOWNORMAL;
-  return request;
-}
+ShellExecuteRequest OpenRequest(const char* target) { return MakeOpenRequest(target, nullptr); }
 
 std::string TempPath(const char* name) {
   char directory[MAX_PATH] = {};

@@ -1,10 +1,16 @@
 #include "Win32Shell.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 namespace tarnwick {
 namespace {
+
+static_assert(kShellExecuteInfoSize == sizeof(SHELLEXECUTEINFOA));
+static_assert(kMaskInvokeIdList == SEE_MASK_INVOKEIDLIST &&
+              kMaskNoCloseProcess == SEE_MASK_NOCLOSEPROCESS &&
+              kMaskFlagNoUi == SEE_MASK_FLAG_NO_UI);
 
 // Runs one call and closes the process handle it may return: nobody waits on the started
 // process, so holding the handle would only leak it. Returns the call's error code, 0 on success.
