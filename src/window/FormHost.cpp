@@ -353,7 +353,7 @@ void FormHost::DeletionProgress(int done, int total) {
 void FormHost::ShowProgress(const std::function<std::string()>& text) {
   const uint32_t now = clock_();
   const bool showNow =
-      creating_ && !IsWindowVisible(window_) && now - createStart_ >= kFirstListingHiddenMs;
+      creating_ && now - createStart_ >= kFirstListingHiddenMs && !IsWindowVisible(window_);
   if (!throttle_.Due(now) && !showNow) return;
   form_.lbl_Status.SetCaption(text());
   if (showNow) Show(startShowCommand_);
