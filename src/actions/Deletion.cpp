@@ -26,8 +26,13 @@ void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache) {
     table.SetCell(kOutcomeColumn, row, outcome);
 }
 
-void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache) {
-  for (int row = 1; row < table.RowCount(); ++row) DeleteEntryOfRow(table, row, cache);
+void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache,
+                            const std::function<void(int done, int total)>& afterRow) {
+  const int total = table.RowCount() - 1;
+  for (int row = 1; row < table.RowCount(); ++row) {
+    DeleteEntryOfRow(table, row, cache);
+    if (afterRow) afterRow(row, total);
+  }
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,8 @@
 #pragma once
 // Deleting listed entries from the URL cache. The table keeps its rows; each row's "Use Count"
 // cell shows the outcome until the next listing.
+#include <functional>
+
 #include "cache/EntryTable.h"
 #include "platform/UrlCache.h"
 
@@ -10,7 +12,9 @@ namespace tarnwick {
 // "ACCESS_DENIED" into column 3; other failures leave the cell as it was.
 void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache);
 
-// The same for every row after the header row, in order, whatever each outcome.
-void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache);
+// The same for every row after the header row, in order, whatever each outcome. `afterRow`, when
+// given, learns after each row how many of how many rows are done.
+void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache,
+                            const std::function<void(int done, int total)>& afterRow = {});
 
 }  // namespace tarnwick

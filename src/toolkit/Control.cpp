@@ -28,8 +28,16 @@ void Control::ParentResized(Size parent) {
 }
 
 void Control::ScaleBy(int num, int den) {
-  parent_ = ScaledSize(parent_, num, den);
-  SetBounds(ScaledBounds(bounds_, num, den));
+  // The anchors' base is scaled, not the bounds they gave: scaling back by the inverse factor
+  // then restores every control exactly, however the window was resized in between.
+  Bounds base = ScaledBounds(anchorBase_, num, den);
+  // Tied to neither edge of an axis, a control has a fixed extent there, whatever code moves it
+  // to: scaled as a size, it too comes back exactly.
+  if ((anchors_ & (akLeft | akRight)) == 0) base.width = MulDivRound(anchorBase_.width, num, den);
+  if ((anchors_ & (akTop | akBottom)) == 0) base.height = MulDivRound(anchorBase_.height, num, den);
+  anchorBase_ = base;
+  parentBase_ = ScaledSize(parentBase_, num, den);
+  ParentResized(ScaledSize(parent_, num, den));
 }
 
 void Control::SetTabStop(bool tabStop) {

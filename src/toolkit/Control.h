@@ -45,7 +45,8 @@ class Control {
   // Lays the control out for a new client size of its parent, computed from the bounds it was
   // last placed at, so that shrinking and growing back restores every control exactly.
   void ParentResized(Size parent);
-  // Scales position and size by num / den, the parent's size with them.
+  // Scales position and size by num / den, the parent's size with them; the distances the
+  // anchors keep scale too.
   void ScaleBy(int num, int den);
 
   // Position in the tab order; -1 for a control that never takes the focus.

@@ -8,25 +8,6 @@
 #include "cache/Summary.h"
 
 namespace tarnwick {
-namespace {
-
-// Tells the monitor that a listing ended, however it ended.
-class ListingScope {
- public:
-  explicit ListingScope(ListingMonitor* monitor) : monitor_(monitor) {
-    if (monitor_) monitor_->ListingStarted();
-  }
-  ListingScope(const ListingScope&) = delete;
-  ListingScope& operator=(const ListingScope&) = delete;
-  ~ListingScope() {
-    if (monitor_) monitor_->ListingFinished();
-  }
-
- private:
-  ListingMonitor* monitor_;
-};
-
-}  // namespace
 
 TForm1::TForm1(Platform& platform)
     : platform_(platform),
@@ -72,7 +53,7 @@ void TForm1::grdClick() {
 
 void TForm1::RefreshList() {
   try {
-    const ListingScope scope(monitor_);
+    const BusyScope scope(monitor_);
     const ListingSummary summary =
         RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
           AddEntryRow(record);

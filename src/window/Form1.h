@@ -12,15 +12,16 @@
 #include "toolkit/Keys.h"
 #include "toolkit/Menu.h"
 #include "toolkit/TextControls.h"
+#include "window/BusyMonitor.h"
 #include "window/EntryGrid.h"
-#include "window/ListingMonitor.h"
 
 namespace tarnwick {
 
 class TForm1 {
  public:
   static constexpr char kCaption[] = "Tarnwick";
-  // Outer bounds on the screen; they stay the same at every screen density.
+  // Outer bounds on the screen at 96 dots per inch. At another density the window keeps its
+  // place and its client area becomes kDesignClient scaled as the controls are.
   static constexpr Bounds kBounds{222, 119, 625, 455};
   // The client area the layout is designed for, at 96 dots per inch.
   static constexpr Size kDesignClient{617, 421};
@@ -92,7 +93,7 @@ class TForm1 {
   // The native window, handed to the shell as the owner of what it opens.
   void* Handle() const { return handle_; }
   void SetHandle(void* handle) { handle_ = handle; }
-  void SetListingMonitor(ListingMonitor* monitor) { monitor_ = monitor; }
+  void SetBusyMonitor(BusyMonitor* monitor) { monitor_ = monitor; }
 
  private:
   void ReadLayout();
@@ -103,7 +104,7 @@ class TForm1 {
   NumberSeparators separators_;
   RadioGroup views_;
   void* handle_ = nullptr;
-  ListingMonitor* monitor_ = nullptr;
+  BusyMonitor* monitor_ = nullptr;
 };
 
 }  // namespace tarnwick

@@ -38,7 +38,20 @@ void TForm1::FormKeyDown(uint16_t& key, ShiftState) {
   if (key == kKeyF3) SearchNext();
 }
 
-void TForm1::bnt_ClearClick() { DeleteEntriesOfAllRows(grd, platform_.cache); }
+void TForm1::bnt_ClearClick() {
+  // Clear leaves the status line alone: the count it shows while deleting goes again at the end.
+  const std::string statusBefore = lbl_Status.Caption();
+  try {
+    const BusyScope scope(monitor_);
+    DeleteEntriesOfAllRows(grd, platform_.cache, [this](int done, int total) {
+      if (monitor_) monitor_->DeletionProgress(done, total);
+    });
+  } catch (...) {
+    lbl_Status.SetCaption(statusBefore);
+    throw;
+  }
+  lbl_Status.SetCaption(statusBefore);
+}
 
 void TForm1::Deletethisentry1Click() { DeleteEntryOfRow(grd, grd.Row(), platform_.cache); }
 

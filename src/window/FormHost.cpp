@@ -1,6 +1,7 @@
 #include "window/FormHost.h"
 
 #include "toolkit/FocusOrder.h"
+#include "toolkit/Scaling.h"
 #include "toolkit/win32/ErrorBox.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/PopupMenuPeer.h"
@@ -11,8 +12,15 @@ namespace {
 constexpr char kClassName[] = "TarnwickForm";
 // Child control identifiers, in tab order, well above the dialog box commands.
 constexpr int kFirstControlId = 100;
-// How often a running listing updates its count in the status line.
-constexpr DWORD kProgressIntervalMs = 250;
+// How often long work updates its count in the status line.
+constexpr uint32_t kProgressIntervalMs = 250;
+// How long a first listing may keep the window hidden before it is shown with the listing's
+// progress; a shorter one is over before the window appears.
+constexpr uint32_t kFirstListingHiddenMs = 500;
+constexpr WORD kArrowCursor = 32512;
+constexpr WORD kWaitCursor = 32514;
+
+HCURSOR SystemCursor(WORD id) { return LoadCursorA(nullptr, MAKEINTRESOURCEA(id)); }
 
 bool RegisterFormClass(WNDPROC windowProc) {
   WNDCLASSEXA windowClass{};
@@ -22,7 +30,7 @@ bool RegisterFormClass(WNDPROC windowProc) {
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(1));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  windowClass.hCursor = SystemCursor(kArrowCursor);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   windowClass.lpszClassName = kClassName;
   return RegisterClassExA(&windowClass) != 0;
@@ -50,7 +58,7 @@ RECT ToRect(Bounds bounds) { return {bounds.left, bounds.top, bounds.Right(), bo
 
 }  // namespace
 
-FormHost::FormHost(TForm1& form)
+FormHost::FormHost(TForm1& form, Clock clock)
     : form_(form),
       grid_(form.grd),
       content_(form.rdo_Content),
@@ -62,19 +70,21 @@ FormHost::FormHost(TForm1& form)
       refresh_(form.btn_Refresh),
       search_(form.edt_Search),
       searchButton_(form.btn_Search),
-      status_(form.lbl_Status) {
+      status_(form.lbl_Status),
+      clock_(std::move(clock)),
+      throttle_(kProgressIntervalMs) {
   peers_ = {&content_, &cookie_,  &history_, &clear_,        &gridPeer_,
             &memo_,    &refresh_, &search_,  &searchButton_, &status_};
 }
 
 FormHost::~FormHost() {
-  form_.SetListingMonitor(nullptr);
+  form_.SetBusyMonitor(nullptr);
   form_.SetHandle(nullptr);
   if (window_) DestroyWindow(window_);
   if (font_.font) DeleteObject(font_.font);
 }
 
-bool FormHost::Create() {
+bool FormHost::Create(int showCommand) {
   if (!RegisterFormClass(&FormHost::WindowProc)) return false;
   const Bounds bounds = TForm1::kBounds;
   window_ = CreateWindowExA(0, kClassName, TForm1::kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -82,16 +92,23 @@ bool FormHost::Create() {
                             GetModuleHandleA(nullptr), this);
   if (!window_) return false;
   form_.SetHandle(window_);
-  form_.SetListingMonitor(this);
+  form_.SetBusyMonitor(this);
 
-  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight);
-  if (font_.scaleNum != font_.scaleDen) form_.ScaleControls(font_.scaleNum, font_.scaleDen);
+  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, ScreenDpi());
+  if (font_.scaleNum != font_.scaleDen) {
+    form_.ScaleControls(font_.scaleNum, font_.scaleDen);
+    SetClientSize(ScaledSize(TForm1::kDesignClient, font_.scaleNum, font_.scaleDen));
+  }
   CreateControls();
   RECT client{};
   GetClientRect(window_, &client);
   Resized(SIZE_RESTORED, client.right, client.bottom);
 
+  startShowCommand_ = showCommand;
+  createStart_ = clock_();
+  creating_ = true;
   RunGuarded(window_, [this] { form_.FormCreate(); });
+  creating_ = false;
   return true;
 }
 
@@ -113,6 +130,17 @@ void FormHost::CreateControls() {
   grid_.SetAccessibleName(form_.grd.AccessibleName());
   focus_ = content_.Handle();
   controlsCreated_ = true;
+}
+
+// The frame keeps its own size at any client size: the window has no menu bar to wrap.
+void FormHost::SetClientSize(Size client) {
+  RECT outer{};
+  RECT inner{};
+  GetWindowRect(window_, &outer);
+  GetClientRect(window_, &inner);
+  SetWindowPos(window_, nullptr, 0, 0, client.width + (outer.right - outer.left) - inner.right,
+               client.height + (outer.bottom - outer.top) - inner.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormHost::Show(int showCommand) {
@@ -149,8 +177,14 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (lParam) Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       return 0;
+    case WM_CLOSE:
+      if (CloseRequested()) break;
+      return 0;
     case WM_SIZE:
       Resized(wParam, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_ACTIVATE:
       Activated(LOWORD(wParam));
@@ -159,8 +193,8 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RestoreFocus();
       return 0;
     case WM_SETCURSOR:
-      if (!listing_) break;
-      SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+      if (!busy_) break;
+      SetCursor(SystemCursor(kWaitCursor));
       return TRUE;
     case WM_SETTINGCHANGE:
       form_.SettingsChanged();
@@ -175,6 +209,9 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FormHost::Command(HWND control, WORD code) {
+  // Busy, only text edits pass, so the models stay in step with their boxes; every other
+  // notification (a click sent by another program, say) would run a handler inside the work.
+  if (busy_ && code != EN_CHANGE) return;
   for (NativePeer* peer : peers_) {
     if (peer->Handle() != control) continue;
     RunGuarded(window_, [peer, code] { peer->Command(code); });
@@ -185,7 +222,35 @@ void FormHost::Command(HWND control, WORD code) {
 void FormHost::Resized(WPARAM type, int width, int height) {
   // A minimised window keeps its layout for when it is restored.
   if (!controlsCreated_ || type == SIZE_MINIMIZED) return;
-  RunGuarded(window_, [this, width, height] { form_.ClientResized({width, height}); });
+  LayOut([this, width, height] { form_.ClientResized({width, height}); });
+}
+
+void FormHost::LayOut(const std::function<void()>& change) {
+  for (NativePeer* peer : peers_) peer->HoldBounds();
+  RunGuarded(window_, change);
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(peers_.size()));
+  for (NativePeer* peer : peers_) batch = peer->MoveWithBatch(batch);
+  if (batch) EndDeferWindowPos(batch);
+}
+
+// Moved to a monitor of another density: the font is made anew for it and every control scaled
+// by how much the new font's "0" differs from the old one's; the window takes the place the
+// system suggests, and the anchors fit the controls to its new client area.
+void FormHost::DpiChanged(int dpi, const RECT& suggested) {
+  const ScreenFont font = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, dpi);
+  if (!font.font) return;
+  LayOut([this, &font] {
+    form_.ScaleControls(font.scaleNum * font_.scaleDen, font.scaleDen * font_.scaleNum);
+  });
+  for (NativePeer* peer : peers_) {
+    if (peer->Handle() != grid_.Handle())
+      SendMessageA(peer->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.font), TRUE);
+  }
+  grid_.Rescale(font.font, font.scaleNum, font.scaleDen);
+  DeleteObject(font_.font);
+  font_ = font;
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormHost::Activated(WORD state) {
@@ -201,7 +266,14 @@ void FormHost::RestoreFocus() {
   if (focus_ && IsWindow(focus_)) SetFocus(focus_);
 }
 
+bool FormHost::CloseRequested() {
+  if (!busy_) return true;
+  closePending_ = true;
+  return false;
+}
+
 void FormHost::ShowPopup(POINT screen) {
+  if (busy_) return;
   RunGuarded(window_, [this, screen] {
     if (const MenuItem* item = TrackPopupMenuModel(window_, form_.pop, screen)) item->Click();
   });
@@ -264,23 +336,38 @@ Control* FormHost::FocusedControl() const {
   return nullptr;
 }
 
-void FormHost::ListingStarted() {
-  listing_ = true;
-  lastProgress_ = GetTickCount();
-  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+void FormHost::BusyStarted() {
+  busy_ = true;
+  grid_.BlockInput(true);
+  throttle_.Restart(clock_());
+  SetCursor(SystemCursor(kWaitCursor));
 }
 
 void FormHost::ListingProgress(int rowsListed) {
-  const DWORD now = GetTickCount();
-  if (now - lastProgress_ < kProgressIntervalMs) return;
-  lastProgress_ = now;
-  form_.lbl_Status.SetCaption(ListingProgressText(rowsListed, form_.Separators()));
+  ShowProgress([&] { return ListingProgressText(rowsListed, form_.Separators()); });
+}
+
+void FormHost::DeletionProgress(int done, int total) {
+  ShowProgress([&] { return DeletionProgressText(done, total, form_.Separators()); });
+}
+
+void FormHost::ShowProgress(const std::function<std::string()>& text) {
+  const uint32_t now = clock_();
+  const bool showNow =
+      creating_ && now - createStart_ >= kFirstListingHiddenMs && !IsWindowVisible(window_);
+  if (!throttle_.Due(now) && !showNow) return;
+  form_.lbl_Status.SetCaption(text());
+  if (showNow) Show(startShowCommand_);
   PaintDroppingInput();
 }
 
-void FormHost::ListingFinished() {
-  listing_ = false;
-  SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+void FormHost::BusyFinished() {
+  busy_ = false;
+  grid_.BlockInput(false);
+  SetCursor(SystemCursor(kArrowCursor));
+  // Carried out from the message loop, once the work has left the stack.
+  if (closePending_ && window_) PostMessageA(window_, WM_CLOSE, 0, 0);
+  closePending_ = false;
 }
 
 }  // namespace tarnwick

@@ -4,6 +4,8 @@
 // and handed to one named method; what the program does lives in TForm1.
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "toolkit/win32/ButtonPeers.h"
@@ -14,16 +16,20 @@
 
 namespace tarnwick {
 
-class FormHost final : public ListingMonitor {
+class FormHost final : public BusyMonitor {
  public:
-  explicit FormHost(TForm1& form);
+  // Milliseconds from an arbitrary start; the progress shown during long work is timed by it.
+  using Clock = std::function<uint32_t()>;
+
+  explicit FormHost(TForm1& form, Clock clock = GetTickCount);
   FormHost(const FormHost&) = delete;
   FormHost& operator=(const FormHost&) = delete;
   ~FormHost() override;
 
   // Makes the window and its controls, still hidden, and runs FormCreate, which lists the first
-  // view. False when the window could not be made.
-  bool Create();
+  // view. A first listing still running after half a second shows the window with `showCommand`
+  // and finishes in view. False when the window could not be made.
+  bool Create(int showCommand = SW_SHOWNORMAL);
   // Shows the window as the program's start-up command asks: maximised, minimised without
   // activation, or normally.
   void Show(int showCommand);
@@ -34,20 +40,26 @@ class FormHost final : public ListingMonitor {
   // between controls, and the search box's characters. True for a message it consumed.
   bool PreTranslate(MSG& message);
 
-  void ListingStarted() override;
+  void BusyStarted() override;
   void ListingProgress(int rowsListed) override;
-  void ListingFinished() override;
+  void DeletionProgress(int done, int total) override;
+  void BusyFinished() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
+  void SetClientSize(Size client);
   void Command(HWND control, WORD code);
   void Resized(WPARAM type, int width, int height);
+  void LayOut(const std::function<void()>& change);
   void Activated(WORD state);
+  void DpiChanged(int dpi, const RECT& suggested);
   void RestoreFocus();
   void ShowPopup(POINT screen);
+  bool CloseRequested();
+  void ShowProgress(const std::function<std::string()>& text);
 
   bool KeyDown(MSG& message);
   bool CharTyped(MSG& message);
@@ -72,8 +84,15 @@ class FormHost final : public ListingMonitor {
   bool controlsCreated_ = false;
   // The control that gets the focus back when the window is activated again.
   HWND focus_ = nullptr;
-  bool listing_ = false;
-  DWORD lastProgress_ = 0;
+  Clock clock_;
+  ProgressThrottle throttle_;
+  // A listing or a Clear is running: no handler may run, and a close request waits for its end.
+  bool busy_ = false;
+  bool closePending_ = false;
+  // While the first listing runs: when it started and how to show the window if it runs long.
+  bool creating_ = false;
+  uint32_t createStart_ = 0;
+  int startShowCommand_ = SW_SHOWNORMAL;
 };
 
 }  // namespace tarnwick

@@ -25,7 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
 
   tarnwick::TForm1 form(platform);
   tarnwick::FormHost host(form);
-  if (!host.Create()) return 1;
+  if (!host.Create(showCommand)) return 1;
   host.Show(showCommand);
   return tarnwick::RunMessageLoop([&host](MSG& message) { return host.PreTranslate(message); });
 }

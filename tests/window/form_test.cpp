@@ -19,19 +19,21 @@ class SilentShell : public Shell {
   void MessageBeep(uint32_t) override {}
 };
 
-class RecordingMonitor : public ListingMonitor {
+class RecordingMonitor : public BusyMonitor {
  public:
-  void ListingStarted() override { ++started; }
+  void BusyStarted() override { ++started; }
   void ListingProgress(int rowsListed) override {
     progress.push_back(rowsListed);
     if (failAt == rowsListed) throw std::runtime_error("monitor failed");
   }
-  void ListingFinished() override { ++finished; }
+  void DeletionProgress(int done, int total) override { deleted.emplace_back(done, total); }
+  void BusyFinished() override { ++finished; }
 
   int started = 0;
   int finished = 0;
   int failAt = -1;
   std::vector<int> progress;
+  std::vector<std::pair<int, int>> deleted;
 };
 
 MemoryCacheEntry Entry(std::string url, uint32_t type, uint64_t size) {
@@ -83,8 +85,8 @@ TEST_F(FormTest, StartUpListsTheContentViewWithContentChosen) {
   EXPECT_TRUE(form.rdo_Content.Checked());
   EXPECT_TRUE(form.rdo_Content.TabStop());
   EXPECT_FALSE(form.rdo_Cookie.TabStop());
-  EXPECT_EQ(Column0(), (std::vector<std::string>{"http://example.com/",
-                                                 "http://example.com/logo.png"}));
+  EXPECT_EQ(Column0(),
+            (std::vector<std::string>{"http://example.com/", "http://example.com/logo.png"}));
   EXPECT_EQ(form.lbl_Status.Caption(), "2 entries in 1,049,576 bytes (1.00 MB)");
   EXPECT_EQ(form.Memo1.Text(), "");
 }
@@ -213,9 +215,9 @@ TEST_F(FormTest, HostileEnvironmentListsAndSearchesWithoutFailing) {
   EXPECT_EQ(form.grd.Row(), row);
 }
 
-TEST_F(FormTest, MonitorSeesEveryRecordAndAFailedListingSummarisesWhatItListed) {
+TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummarisesWhatItListed) {
   RecordingMonitor monitor;
-  form.SetListingMonitor(&monitor);
+  form.SetBusyMonitor(&monitor);
   form.FormCreate();
   EXPECT_EQ(monitor.started, 1);
   EXPECT_EQ(monitor.finished, 1);
@@ -228,13 +230,24 @@ TEST_F(FormTest, MonitorSeesEveryRecordAndAFailedListingSummarisesWhatItListed) 
   EXPECT_EQ(Column0(), std::vector<std::string>{"http://example.com/"});
   EXPECT_EQ(form.lbl_Status.Caption(), "1 entries in 1,000 bytes (0.00 MB)");
   EXPECT_EQ(monitor.finished, 2);
+
+  // Clear is watched the same way and leaves the status line as it found it.
+  monitor.failAt = -1;
+  form.btn_Refresh.Click();
+  form.lbl_Status.SetCaption("listed");
+  form.bnt_Clear.Click();
+  EXPECT_EQ(monitor.started, 4);
+  EXPECT_EQ(monitor.finished, 4);
+  EXPECT_EQ(monitor.deleted, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+  EXPECT_EQ(form.lbl_Status.Caption(), "listed");
 }
 
-TEST(ListingProgressText, GroupsTheCountByThrees) {
+TEST(ProgressText, GroupsTheCountsByThrees) {
   EXPECT_EQ(ListingProgressText(0, {',', '.'}), "Listing... 0 entries");
   EXPECT_EQ(ListingProgressText(1, {',', '.'}), "Listing... 1 entry");
   EXPECT_EQ(ListingProgressText(12345, {',', '.'}), "Listing... 12,345 entries");
   EXPECT_EQ(ListingProgressText(1234567, {'.', ','}), "Listing... 1.234.567 entries");
+  EXPECT_EQ(DeletionProgressText(1200, 40000, {',', '.'}), "Deleting... 1,200 of 40,000");
 }
 
 }  // namespace

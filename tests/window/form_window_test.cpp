@@ -1,9 +1,9 @@
 // The main window in this process, on the session's display, over an in-memory URL cache:
 // geometry, the keyboard's way around the controls, the detail box and the popup menu.
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -46,6 +46,30 @@ Bounds BoundsInParent(HWND child) {
   GetWindowRect(child, &rect);
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The window's pixels as they are on the screen, one 32-bit value each.
+std::vector<uint32_t> ScreenPixels(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + static_cast<size_t>(width * height));
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
 }
 
 // What a thread timer found in a modal loop (a menu or a message box) before closing it.
@@ -130,7 +154,9 @@ class FormWindowTest : public testing::Test {
   SilentShell shell;
   Platform platform{cache, locale, text, shell};
   TForm1 form{platform};
-  FormHost host{form};
+  // The host's clock, moved on by hand, so the timing of progress needs no waiting.
+  uint32_t now = 0;
+  FormHost host{form, [this] { return now; }};
 };
 
 // The layout is designed for a client area of 617 x 421, which the outer size of 625 x 455 gives
@@ -174,6 +200,107 @@ TEST_F(FormWindowTest, OpensListedAtItsDesignGeometry) {
   EXPECT_EQ(GetFocus(), Window(form.rdo_Content));
 }
 
+// Run at 96, 120, 144 and 192 dots per inch (scripts/wine-exec-dpi): the designed layout,
+// scaled with the font, fits the window whole.
+TEST_F(FormWindowTest, LayoutFitsWholeAtThisDensity) {
+  HDC dc = GetDC(Window(form.Memo1));
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Window(form.Memo1), WM_GETFONT, 0, 0)));
+  SIZE zero{};
+  GetTextExtentPoint32A(dc, "0", 1, &zero);
+  const int scale = zero.cy;
+  const int design = 13;
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  RecordProperty("dpi", dpi);
+
+  RECT outer{};
+  RECT client{};
+  GetWindowRect(host.Handle(), &outer);
+  GetClientRect(host.Handle(), &client);
+  EXPECT_EQ(outer.left, 222);
+  EXPECT_EQ(outer.top, 119);
+  if (scale != design) {
+    EXPECT_EQ(client.right, MulDiv(TForm1::kDesignClient.width, scale, design)) << dpi;
+    EXPECT_EQ(client.bottom, MulDiv(TForm1::kDesignClient.height, scale, design)) << dpi;
+  }
+
+  std::vector<Control*> controls = form.Controls();
+  for (Control* control : controls) {
+    const Bounds b = BoundsInParent(Window(*control));
+    EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.Right() <= client.right &&
+                b.Bottom() <= client.bottom)
+        << TextOf(Window(*control)) << " at " << dpi << " dpi";
+    // The caption's text, beside a radio button's circle, fits inside its control.
+    const std::string caption = TextOf(Window(*control));
+    if (caption.empty() || control == &form.grd) continue;
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    const bool radio =
+        control == &form.rdo_Content || control == &form.rdo_Cookie || control == &form.rdo_History;
+    const int room = b.width - (radio ? GetSystemMetrics(SM_CXMENUCHECK) : 4);
+    EXPECT_LE(extent.cx, room) << caption << " at " << dpi << " dpi";
+    EXPECT_LE(extent.cy, b.height) << caption << " at " << dpi << " dpi";
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(Window(form.Memo1), dc);
+
+  // No two controls overlap, but Cookies reaches into History by its designed pixel, scaled.
+  const int designedOverlap = MulDiv(384 + 65, scale, design) - MulDiv(448, scale, design);
+  for (size_t i = 0; i < controls.size(); ++i) {
+    for (size_t j = i + 1; j < controls.size(); ++j) {
+      const Bounds a = BoundsInParent(Window(*controls[i]));
+      const Bounds b = BoundsInParent(Window(*controls[j]));
+      const int overlapX = std::min(a.Right(), b.Right()) - std::max(a.left, b.left);
+      const int overlapY = std::min(a.Bottom(), b.Bottom()) - std::max(a.top, b.top);
+      const bool designed = controls[i] == &form.rdo_Cookie && controls[j] == &form.rdo_History;
+      if (overlapX <= 0 || overlapY <= 0) continue;
+      EXPECT_TRUE(designed && overlapX <= designedOverlap)
+          << TextOf(Window(*controls[i])) << " and " << TextOf(Window(*controls[j])) << " at "
+          << dpi << " dpi";
+    }
+  }
+
+  // The grid keeps its share of the height against the detail box.
+  const double proportion = static_cast<double>(BoundsInParent(Window(form.grd)).height) /
+                            BoundsInParent(Window(form.Memo1)).height;
+  EXPECT_NEAR(proportion, 225.0 / 137.0, 0.1 * 225.0 / 137.0) << dpi << " dpi";
+}
+
+LOGFONTA FontOf(HWND window) {
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+TEST_F(FormWindowTest, ADensityChangeRescalesFontAndControlsAndTakesTheSuggestedPlace) {
+  std::vector<Bounds> before;
+  for (Control* control : form.Controls()) before.push_back(BoundsInParent(Window(*control)));
+  RECT outer{};
+  GetWindowRect(host.Handle(), &outer);
+
+  RECT suggested{300, 150, 300 + 959, 150 + 686};
+  SendMessageA(host.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+  EXPECT_EQ(BoundsInParent(host.Handle()), (Bounds{300, 150, 959, 686}));
+  EXPECT_EQ(FontOf(Window(form.Memo1)).lfHeight, -17);
+  EXPECT_EQ(FontOf(Window(form.bnt_Clear)).lfHeight, -17);
+  // Every control by the new font's "0" over the old one's: 20 / 13 with Wine's fonts.
+  EXPECT_EQ(BoundsInParent(Window(form.rdo_Content)), (Bounds{480, 12, 100, 26}));
+  EXPECT_EQ(BoundsInParent(Window(form.edt_Search)), (Bounds{111, 9, 223, 33}));
+  RECT client{};
+  GetClientRect(host.Handle(), &client);
+  EXPECT_EQ(BoundsInParent(Window(form.bnt_Clear)).Right(), client.right - 12);
+
+  // And back: the layout it started with.
+  SendMessageA(host.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
+  Pump();
+  EXPECT_EQ(FontOf(Window(form.Memo1)).lfHeight, -11);
+  std::vector<Bounds> after;
+  for (Control* control : form.Controls()) after.push_back(BoundsInParent(Window(*control)));
+  EXPECT_EQ(after, before);
+}
+
 TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTheGrid) {
   SetWindowPos(host.Handle(), nullptr, 0, 0, 725, 515, SWP_NOMOVE | SWP_NOZORDER);
   Pump();
@@ -186,16 +313,31 @@ TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTh
   EXPECT_EQ(BoundsInParent(Window(form.lbl_Status)), (Bounds{8, 261 + grow.height, 601, 17}));
 }
 
+TEST_F(FormWindowTest, ResizingToAndFroLeavesNoPixelDifferentOnceBack) {
+  const std::vector<uint32_t> before = ScreenPixels(host.Handle());
+  for (const Size size : {Size{725, 555}, Size{625, 455}, Size{900, 300}, Size{520, 640},
+                          Size{700, 500}, Size{625, 455}}) {
+    SetWindowPos(host.Handle(), nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+  }
+  const std::vector<uint32_t> after = ScreenPixels(host.Handle());
+  ASSERT_EQ(after.size(), before.size());
+  size_t differing = 0;
+  for (size_t at = 0; at < after.size(); ++at) differing += after[at] != before[at];
+  EXPECT_EQ(differing, 0u);
+}
+
 TEST_F(FormWindowTest, TabCyclesTheTabStopsBothWays) {
   std::vector<HWND> visited;
   for (int step = 0; step < 7; ++step) {
     Press(VK_TAB);
     visited.push_back(GetFocus());
   }
-  const std::vector<HWND> expected = {
-      Window(form.bnt_Clear),   Window(form.grd),        Window(form.Memo1),
-      Window(form.btn_Refresh), Window(form.edt_Search), Window(form.btn_Search),
-      Window(form.rdo_Content)};
+  const std::vector<HWND> expected = {Window(form.bnt_Clear),  Window(form.grd),
+                                      Window(form.Memo1),      Window(form.btn_Refresh),
+                                      Window(form.edt_Search), Window(form.btn_Search),
+                                      Window(form.rdo_Content)};
   EXPECT_EQ(visited, expected);
   EXPECT_EQ(TextOf(Window(form.Memo1)), "");
 
@@ -257,19 +399,66 @@ TEST_F(FormWindowTest, PopupMenuOpensOverTheGridAndRunsTheChosenItem) {
 }
 
 TEST_F(FormWindowTest, LongListingShowsItsCountAndTakesNoInput) {
-  host.ListingStarted();
+  host.BusyStarted();
   PostMessageA(Window(form.btn_Refresh), WM_KEYDOWN, VK_SPACE, 1);
   PostMessageA(Window(form.grd), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 60));
-  Sleep(300);
+  now += 250;
   host.ListingProgress(12345);
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
   MSG message{};
   EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
   EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE));
   // Updates come a few times a second, not for every record.
+  now += 249;
   host.ListingProgress(12346);
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
-  host.ListingFinished();
+  now += 1;
+  host.DeletionProgress(7, 12346);
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Deleting... 7 of 12,346");
+  host.BusyFinished();
+}
+
+// Another thread (a screen reader, UI automation) sends what a user's input would cause, and a
+// close request, while the window is busy.
+DWORD WINAPI SendCommandsAndClose(void* param) {
+  auto* windows = static_cast<std::vector<HWND>*>(param);
+  HWND form = windows->front();
+  for (size_t at = 1; at < windows->size(); ++at) SendMessageA((*windows)[at], BM_CLICK, 0, 0);
+  HWND grid = windows->back();
+  SendMessageA(grid, WM_KEYDOWN, VK_DOWN, 1);
+  SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 60));
+  SendMessageA(grid, WM_LBUTTONUP, 0, MAKELPARAM(20, 60));
+  SendMessageA(grid, WM_CONTEXTMENU, 0, -1);
+  SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return 0;
+}
+
+TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForTheEnd) {
+  int handlers = 0;
+  for (Button* button : {&form.bnt_Clear, &form.btn_Refresh, &form.btn_Search})
+    button->OnClick = [&] { ++handlers; };
+  form.rdo_Cookie.OnClick = [&] { ++handlers; };
+  form.grd.OnClick = [&] { ++handlers; };
+  form.Deletethisentry1.OnClick = [&] { ++handlers; };
+  std::vector<HWND> windows = {
+      host.Handle(),           Window(form.bnt_Clear),  Window(form.btn_Refresh),
+      Window(form.btn_Search), Window(form.rdo_Cookie), Window(form.grd)};
+
+  host.BusyStarted();
+  HANDLE sender = CreateThread(nullptr, 0, SendCommandsAndClose, &windows, 0, nullptr);
+  while (WaitForSingleObject(sender, 10) == WAIT_TIMEOUT) {
+    now += 250;
+    host.ListingProgress(1);
+  }
+  CloseHandle(sender);
+  EXPECT_EQ(handlers, 0);
+  EXPECT_EQ(form.grd.Row(), 1);
+  EXPECT_TRUE(IsWindowVisible(host.Handle()));
+
+  host.BusyFinished();
+  Pump();
+  EXPECT_EQ(handlers, 0);
+  EXPECT_EQ(host.Handle(), nullptr) << "the close request is carried out once the work ends";
 }
 
 TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {

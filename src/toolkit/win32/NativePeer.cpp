@@ -5,6 +5,14 @@
 #include "toolkit/win32/AccessibleName.h"
 
 namespace tarnwick {
+namespace {
+
+// The moved window repaints all of itself, frame included: the bits the system would copy
+// along hold only what was visible at the old place, and whatever the parent's edge or a
+// sibling cut off there would stay on the screen, never painted again.
+constexpr UINT kMoveFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
+
+}  // namespace
 
 NativePeer::NativePeer(Control& model) : model_(model) { model_.SetView(this); }
 
@@ -37,7 +45,11 @@ void NativePeer::ControlChanged(ControlAspect aspect) {
   if (!window_) return;
   switch (aspect) {
     case ControlAspect::kBounds:
-      ShowBounds();
+      if (holdingBounds_) {
+        boundsHeld_ = true;
+      } else {
+        ShowBounds();
+      }
       break;
     case ControlAspect::kText:
       if (const std::string* text = ModelText()) SetWindowTextA(window_, text->c_str());
@@ -54,10 +66,25 @@ void NativePeer::ControlChanged(ControlAspect aspect) {
   }
 }
 
+void NativePeer::HoldBounds() { holdingBounds_ = true; }
+
+HDWP NativePeer::MoveWithBatch(HDWP batch) {
+  holdingBounds_ = false;
+  if (!boundsHeld_ || !window_) return batch;
+  boundsHeld_ = false;
+  if (!batch) {
+    ShowBounds();
+    return batch;
+  }
+  const Bounds bounds = model_.GetBounds();
+  return DeferWindowPos(batch, window_, nullptr, bounds.left, bounds.top, std::max(0, bounds.width),
+                        std::max(0, bounds.height), kMoveFlags);
+}
+
 void NativePeer::ShowBounds() {
   const Bounds bounds = model_.GetBounds();
   SetWindowPos(window_, nullptr, bounds.left, bounds.top, std::max(0, bounds.width),
-               std::max(0, bounds.height), SWP_NOZORDER | SWP_NOACTIVATE);
+               std::max(0, bounds.height), kMoveFlags);
 }
 
 }  // namespace tarnwick

@@ -33,6 +33,12 @@ class NativePeer : public ControlView {
   Control& Model() const { return model_; }
 
   void ControlChanged(ControlAspect aspect) override;
+
+  // Between these two, changes of the model's bounds are held back and the window moves once,
+  // to its last bounds, as part of `batch` (from BeginDeferWindowPos), so that every control of
+  // a window moves together instead of one by one through in-between places.
+  void HoldBounds();
+  HDWP MoveWithBatch(HDWP batch);
   // A notification code of WM_COMMAND from this window.
   virtual void Command(WORD) {}
 
@@ -48,6 +54,8 @@ class NativePeer : public ControlView {
 
   Control& model_;
   HWND window_ = nullptr;
+  bool holdingBounds_ = false;
+  bool boundsHeld_ = false;
 };
 
 }  // namespace tarnwick

@@ -4,9 +4,15 @@
 
 namespace tarnwick {
 
-ScreenFont CreateScreenFont(const char* faceName, int designHeight) {
+int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi) {
+  HDC screen = GetDC(nullptr);
   ScreenFont result;
   // A negative height asks for the character height, without the internal leading.
   result.font = CreateFontA(-ScaledFontHeight(designHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,

@@ -12,8 +12,11 @@ struct ScreenFont {
   int scaleDen = 1;
 };
 
-// `designHeight` is the font's character height in pixels at 96 dots per inch. The caller owns
-// the font.
-ScreenFont CreateScreenFont(const char* faceName, int designHeight);
+// The density of the screen the program started on, in dots per inch.
+int ScreenDpi();
+
+// `designHeight` is the font's character height in pixels at 96 dots per inch; `dpi` the density
+// to make it for. The caller owns the font.
+ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi);
 
 }  // namespace tarnwick

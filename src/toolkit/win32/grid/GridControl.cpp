@@ -26,6 +26,12 @@ std::vector<int> ColumnWidths(int colCount, int scaleNum, int scaleDen) {
   return widths;
 }
 
+bool IsInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU ||
+         message == WM_TIMER;
+}
+
 void RegisterGridClass(HINSTANCE instance, WNDPROC windowProc) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -53,9 +59,9 @@ HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, in
                          int scaleDen) {
   geometry_ = GridGeometry(MulDiv(kRowHeight, scaleNum, scaleDen),
                            ColumnWidths(table_.ColCount(), scaleNum, scaleDen));
-  textLeft_ = MulDiv(2, scaleNum, scaleDen);
-  borderSlack_ = MulDiv(3, scaleNum, scaleDen);
-  minColumnWidth_ = MulDiv(4, scaleNum, scaleDen);
+  scaleNum_ = scaleNum;
+  scaleDen_ = scaleDen;
+  ScaleMargins();
   font_ = font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -86,6 +92,7 @@ LRESULT CALLBACK GridControl::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = window_;
+  if (inputBlocked_ && IsInput(message)) return 0;
   switch (message) {
     case WM_CREATE: Created(); return 0;
     case WM_NCDESTROY: Unbind(); break;
@@ -140,7 +147,21 @@ void GridControl::Created() {
   table_.SetObserver(this);
   geometry_.SetShape(table_.RowCount(), table_.FixedRows());
   shownRow_ = table_.Row();
+  MeasureFont();
 
+  RECT client;
+  GetClientRect(window_, &client);
+  geometry_.SetClientSize(client.right, client.bottom);
+  UpdateScrollBars();
+}
+
+void GridControl::ScaleMargins() {
+  textLeft_ = MulDiv(2, scaleNum_, scaleDen_);
+  borderSlack_ = MulDiv(3, scaleNum_, scaleDen_);
+  minColumnWidth_ = MulDiv(4, scaleNum_, scaleDen_);
+}
+
+void GridControl::MeasureFont() {
   HDC dc = GetDC(window_);
   HGDIOBJ oldFont = SelectObject(dc, font_);
   TEXTMETRICA metrics{};
@@ -149,11 +170,28 @@ void GridControl::Created() {
   ReleaseDC(window_, dc);
   // Centred in the row above its grid line.
   textTop_ = (geometry_.RowHeight() - 1 - static_cast<int>(metrics.tmHeight)) / 2;
+}
 
-  RECT client;
-  GetClientRect(window_, &client);
-  geometry_.SetClientSize(client.right, client.bottom);
-  UpdateScrollBars();
+void GridControl::Rescale(HFONT font, int scaleNum, int scaleDen) {
+  std::vector<int> widths;
+  for (int col = 0; col < geometry_.ColCount(); ++col) {
+    widths.push_back(
+        MulDiv(geometry_.ColumnWidth(col), scaleNum * scaleDen_, scaleDen * scaleNum_));
+  }
+  GridGeometry scaled(MulDiv(kRowHeight, scaleNum, scaleDen), std::move(widths));
+  scaled.SetShape(geometry_.RowCount(), geometry_.FixedRows());
+  scaled.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
+  scaled.SetTopRow(geometry_.TopRow());
+  scaled.SetLeftCol(geometry_.LeftCol());
+  geometry_ = std::move(scaled);
+  scaleNum_ = scaleNum;
+  scaleDen_ = scaleDen;
+  ScaleMargins();
+  font_ = font;
+  if (!window_) return;
+  MeasureFont();
+  InvalidateAll();
+  RequestScrollBarUpdate();
 }
 
 void GridControl::Resized(int width, int height) {

@@ -27,6 +27,13 @@ class GridControl : private EntryTableObserver {
   // are multiplied by scaleNum / scaleDen.
   HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum, int scaleDen);
   HWND Handle() const { return window_; }
+  // Another screen density: the new font, and the row height, the column widths (as the user
+  // left them) and the margins scaled from the 96-DPI design by scaleNum / scaleDen.
+  void Rescale(HFONT font, int scaleNum, int scaleDen);
+
+  // While blocked, the grid drops keyboard and mouse input, whoever sends it, so it never moves
+  // the table's current row or opens its menu; a drag under way ends without a click.
+  void BlockInput(bool blocked);
 
   // Right click: at the pointer; menu key or Shift+F10: at the grid's top-left corner.
   std::function<void(POINT screen)> OnContextMenu;
@@ -51,6 +58,8 @@ class GridControl : private EntryTableObserver {
   void Bind(HWND window);
   void Unbind();
   void Created();
+  void ScaleMargins();
+  void MeasureFont();
   void Resized(int width, int height);
   void FocusGained();
 
@@ -77,6 +86,7 @@ class GridControl : private EntryTableObserver {
   void MouseMove(int x, int y);
   void AutoScrollTick();
   void FinishDrag();
+  void CancelDrag();
   void RightButtonDown();
   void ContextMenu(LPARAM lParam);
   void Wheel(int delta);
@@ -106,6 +116,8 @@ class GridControl : private EntryTableObserver {
   int textTop_ = 1;
   int borderSlack_ = 3;
   int minColumnWidth_ = 4;
+  int scaleNum_ = 1;
+  int scaleDen_ = 1;
   // The row drawn as current, so the old one is repainted when the table moves it.
   int shownRow_ = -1;
 
@@ -121,6 +133,7 @@ class GridControl : private EntryTableObserver {
   int resizeStartX_ = 0;
   int resizeStartWidth_ = 0;
   bool autoScrolling_ = false;
+  bool inputBlocked_ = false;
   WheelNotches wheel_;
 
   std::string accessibleName_;

@@ -112,17 +112,27 @@ void GridControl::AutoScrollTick() {
   if (drag_ == Drag::SelectRows) DragRowsTo(PointerInClient(window_).y);
 }
 
+void GridControl::BlockInput(bool blocked) {
+  inputBlocked_ = blocked;
+  if (blocked) CancelDrag();
+}
+
 // The button came up, or another window took the mouse mid-drag: either way the drag ends.
 void GridControl::FinishDrag() {
   if (drag_ == Drag::None) return;
   bool selecting = drag_ == Drag::SelectRows;
+  CancelDrag();
+  // One click, for the row where the press or the drag ended.
+  if (selecting) table_.Click();
+}
+
+void GridControl::CancelDrag() {
+  if (drag_ == Drag::None) return;
   // Cleared first: releasing the capture sends WM_CAPTURECHANGED, which must find no drag.
   drag_ = Drag::None;
   if (autoScrolling_) KillTimer(window_, kAutoScrollTimer);
   autoScrolling_ = false;
-  if (GetCapture() == window_) ReleaseCapture();
-  // One click, for the row where the press or the drag ended.
-  if (selecting) table_.Click();
+  if (window_ && GetCapture() == window_) ReleaseCapture();
 }
 
 void GridControl::RightButtonDown() {

@@ -1,0 +1,189 @@
+// Long work in the real window over Wine's real URL cache, seeded with thousands of entries: the
+// first listing shows the window while it runs, commands sent from another thread meanwhile run
+// no handler, and a Clear keeps answering and shows how far it got.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "RealPlatform.h"
+#include "cache/Summary.h"
+#include "seed/SeedSets.h"
+#include "window/FormHost.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr int kEntries = 3000;
+
+int ContentKeysInCache() {
+  int keys = 0;
+  std::vector<char> buffer(65536);
+  DWORD size = static_cast<DWORD>(buffer.size());
+  auto* record = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer.data());
+  HANDLE find = FindFirstUrlCacheEntryA(nullptr, record, &size);
+  for (bool more = find != nullptr; more;) {
+    if ((record->CacheEntryType & (COOKIE_CACHE_ENTRY | URLHISTORY_CACHE_ENTRY)) == 0) ++keys;
+    size = static_cast<DWORD>(buffer.size());
+    more = FindNextUrlCacheEntryA(find, record, &size);
+  }
+  if (find) FindCloseUrlCache(find);
+  return keys;
+}
+
+// Watches the window from another thread as a screen reader would: whether it is visible, and
+// what its status line says, every few milliseconds until told to stop.
+class Watcher {
+ public:
+  struct Sample {
+    bool visible;
+    bool answered;
+    std::string status;
+  };
+
+  Watcher() { thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr); }
+  ~Watcher() { Stop(); }
+  const std::vector<Sample>& Stop() {
+    if (thread_) {
+      stop_ = true;
+      // Answers the watcher's last question while waiting for it.
+      MSG message{};
+      while (WaitForSingleObject(thread_, 10) == WAIT_TIMEOUT)
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+      CloseHandle(thread_);
+      thread_ = nullptr;
+    }
+    return samples_;
+  }
+
+ private:
+  static DWORD WINAPI Run(void* self) {
+    static_cast<Watcher*>(self)->Watch();
+    return 0;
+  }
+  void Watch() {
+    while (!stop_) {
+      Sleep(20);
+      HWND form = FindWindowA("TarnwickForm", nullptr);
+      HWND status = form ? FindWindowExA(form, nullptr, "Static", nullptr) : nullptr;
+      if (!status) continue;
+      char text[256] = {};
+      DWORD_PTR length = 0;
+      const bool answered =
+          SendMessageTimeoutA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                              SMTO_NORMAL, 1000, &length) != 0;
+      samples_.push_back({IsWindowVisible(form) != FALSE, answered, text});
+    }
+  }
+
+  HANDLE thread_ = nullptr;
+  std::atomic<bool> stop_ = false;
+  std::vector<Sample> samples_;
+};
+
+class LongWorkWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    seeder_ = new seed::CacheSeeder;
+    ASSERT_TRUE(seed::SeedSyntheticEntries(*seeder_, kEntries)) << seeder_->Error();
+  }
+  static void TearDownTestSuite() {
+    seeder_->RemoveAll();
+    delete seeder_;
+  }
+
+  void Pump() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT || host.PreTranslate(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  std::string Summary() const {
+    uint64_t total = 0;
+    for (const seed::SeededEntry& entry : seeder_->Entries()) total += entry.size;
+    return FormatSummary(kEntries, static_cast<int64_t>(total), form.Separators());
+  }
+
+  static inline seed::CacheSeeder* seeder_ = nullptr;
+  testing::RealPlatform real;
+  TForm1 form{real.platform};
+  FormHost host{form};
+};
+
+TEST_F(LongWorkWindowTest, ALongFirstListingShowsTheWindowAndEndsWithTheSummary) {
+  Watcher watcher;
+  ASSERT_TRUE(host.Create(SW_SHOWNORMAL));
+  const std::vector<Watcher::Sample> samples = watcher.Stop();
+
+  bool shownWhileListing = false;
+  for (const Watcher::Sample& sample : samples)
+    shownWhileListing |= sample.visible && sample.status.starts_with("Listing... ");
+  EXPECT_TRUE(shownWhileListing);
+  EXPECT_TRUE(IsWindowVisible(host.Handle()));
+  EXPECT_EQ(GetFocus(), host.WindowOf(form.rdo_Content));
+  EXPECT_EQ(form.lbl_Status.Caption(), Summary());
+  EXPECT_EQ(form.grd.RowCount(), kEntries + 1);
+}
+
+// Sends a click on Clear and on Cookies, then a close request, once the listing is under way.
+DWORD WINAPI ClickAndCloseDuringTheListing(void* param) {
+  const auto& host = *static_cast<FormHost*>(param);
+  HWND status = FindWindowExA(host.Handle(), nullptr, "Static", nullptr);
+  for (int wait = 0; wait < 500; ++wait) {
+    char text[64] = {};
+    SendMessageA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    if (std::string(text).starts_with("Listing... ")) break;
+    Sleep(10);
+  }
+  for (const char* caption : {"Clear", "Cookies"})
+    SendMessageA(FindWindowExA(host.Handle(), nullptr, "Button", caption), BM_CLICK, 0, 0);
+  SendMessageA(host.Handle(), WM_CLOSE, 0, 0);
+  return 0;
+}
+
+TEST_F(LongWorkWindowTest, CommandsSentDuringAListingRunNothingAndTheCloseWaitsForItsEnd) {
+  ASSERT_TRUE(host.Create());
+  host.Show(SW_SHOWNORMAL);
+  Pump();
+
+  HANDLE sender = CreateThread(nullptr, 0, ClickAndCloseDuringTheListing, &host, 0, nullptr);
+  form.btn_Refresh.Click();
+  EXPECT_EQ(WaitForSingleObject(sender, 10000), WAIT_OBJECT_0) << "every message was answered";
+  CloseHandle(sender);
+  EXPECT_EQ(form.lbl_Status.Caption(), Summary());
+  EXPECT_EQ(form.FViewMode, vmContent);
+  EXPECT_EQ(ContentKeysInCache(), kEntries) << "nothing deleted";
+
+  Pump();
+  EXPECT_EQ(host.Handle(), nullptr) << "closed once the listing ended";
+}
+
+// Last: it deletes the seeded entries.
+TEST_F(LongWorkWindowTest, ClearAnswersWhileItRunsShowsItsCountAndKeepsTheStatusLine) {
+  ASSERT_TRUE(host.Create());
+  host.Show(SW_SHOWNORMAL);
+  Pump();
+  const std::string before = form.lbl_Status.Caption();
+
+  Watcher watcher;
+  SendMessageA(host.WindowOf(form.bnt_Clear), BM_CLICK, 0, 0);
+  const std::vector<Watcher::Sample> samples = watcher.Stop();
+
+  bool counted = false;
+  for (const Watcher::Sample& sample : samples) {
+    EXPECT_TRUE(sample.answered);
+    counted |= sample.status.starts_with("Deleting... ") && sample.status.ends_with(" of 3,000");
+  }
+  EXPECT_TRUE(counted);
+  EXPECT_EQ(form.lbl_Status.Caption(), before);
+  for (int row = 1; row < form.grd.RowCount(); ++row)
+    EXPECT_EQ(form.grd.Cell(3, row), "DELETED") << row;
+  EXPECT_EQ(ContentKeysInCache(), 0);
+}
+
+}  // namespace
+}  // namespace tarnwick
