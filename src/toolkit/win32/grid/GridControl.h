@@ -31,8 +31,9 @@ class GridControl : private EntryTableObserver {
   // left them) and the margins scaled from the 96-DPI design by scaleNum / scaleDen.
   void Rescale(HFONT font, int scaleNum, int scaleDen);
 
-  // While blocked, the grid drops keyboard and mouse input, whoever sends it, so it never moves
-  // the table's current row or opens its menu; a drag under way ends without a click.
+  // While blocked, the grid drops keyboard and mouse input and accessible actions, whoever sends
+  // them, so it never moves the table's current row or opens its menu; a drag under way ends
+  // without a click.
   void BlockInput(bool blocked);
 
   // Right click: at the pointer; menu key or Shift+F10: at the grid's top-left corner.
@@ -45,7 +46,8 @@ class GridControl : private EntryTableObserver {
   const std::string& AccessibleName() const { return accessibleName_; }
   void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
   // Makes `row` current and raises the click notification, as a left click on it does. Every
-  // accessible action that moves the current row comes through here.
+  // accessible action that moves the current row comes through here; while input is blocked it
+  // does nothing.
   void ClickRow(int row);
 
  private:

@@ -76,6 +76,7 @@ void GridControl::LeftButtonDown(int x, int y) {
 }
 
 void GridControl::ClickRow(int row) {
+  if (inputBlocked_) return;
   RunGuarded(GetAncestor(window_, GA_ROOT), [this, row] {
     table_.SelectRow(row);
     table_.Click();
