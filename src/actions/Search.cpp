@@ -7,14 +7,6 @@
 namespace tarnwick {
 namespace {
 
-std::string_view UpToNul(std::string_view text) {
-  // A cell never written has no storage at all, and memchr may not be given a null pointer.
-  if (text.empty()) return text;
-  const void* nul = std::memchr(text.data(), '\0', text.size());
-  if (!nul) return text;
-  return text.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - text.data()));
-}
-
 unsigned char Upper(const UpperCaseTable& upper, char c) {
   return upper[static_cast<unsigned char>(c)];
 }
@@ -35,7 +27,7 @@ size_t CharacterBytes(const LeadByteSet& leads, char first) {
 // (a lead byte that ends the text stays as it is too).
 void UpperDoubleByte(std::string_view text, const UpperCaseTable& upper, const LeadByteSet& leads,
                      std::string& folded) {
-  folded.assign(UpToNul(text));
+  folded.assign(TextUpToNul(text));
   for (size_t at = 0; at < folded.size(); ++at) {
     const auto byte = static_cast<unsigned char>(folded[at]);
     if (leads[byte])
@@ -60,7 +52,7 @@ class DoubleByteSearch {
  public:
   DoubleByteSearch(std::string_view searchText, const UpperCaseTable& upper,
                    const LeadByteSet& leads)
-      : upper_(upper), leads_(leads), needleText_(UpToNul(searchText)) {
+      : upper_(upper), leads_(leads), needleText_(TextUpToNul(searchText)) {
     UpperDoubleByte(needleText_, upper, leads, needle_);
     needleEndsInside_ = EndsInsideCharacter(needleText_, leads);
   }
@@ -107,7 +99,7 @@ std::optional<int> FindRow(const EntryTable& table, Contains contains) {
   const int current = table.Row();
   for (int row = current + 1; row < table.RowCount(); ++row)
     if (rowContains(row)) return row;
-  for (int row = 1; row <= current && row < table.RowCount(); ++row)
+  for (int row = kFirstEntryRow; row <= current && row < table.RowCount(); ++row)
     if (rowContains(row)) return row;
   return std::nullopt;
 }
@@ -116,7 +108,7 @@ std::optional<int> FindRow(const EntryTable& table, Contains contains) {
 
 bool CellContains(std::string_view cell, std::string_view upperNeedle,
                   const UpperCaseTable& upper) {
-  cell = UpToNul(cell);
+  cell = TextUpToNul(cell);
   if (upperNeedle.empty() || cell.size() < upperNeedle.size()) return false;
   const auto first = static_cast<unsigned char>(upperNeedle[0]);
   const size_t lastStart = cell.size() - upperNeedle.size();
@@ -133,7 +125,7 @@ std::optional<int> FindNextRow(const EntryTable& table, std::string_view searchT
     return FindRow(table, [&](std::string_view cell) { return search.CellContains(cell); });
   }
   // A single-byte code page: every byte is a character, upper-cased through the table.
-  std::string needle(UpToNul(searchText));
+  std::string needle(TextUpToNul(searchText));
   if (needle.empty()) return std::nullopt;
   for (char& c : needle) c = static_cast<char>(Upper(upper, c));
   return FindRow(table, [&](std::string_view cell) { return CellContains(cell, needle, upper); });

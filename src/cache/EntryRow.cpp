@@ -23,10 +23,11 @@ EntryRowFormatter::EntryRowFormatter(Locale& locale, AnsiText& text)
 void EntryRowFormatter::AddEntryRow(EntryTable& table, const DeliveredRecord& delivered,
                                     TViewMode view) const {
   if (!BelongsToView(delivered.record->CacheEntryType, view)) return;
-  const int last = table.RowCount() - 1;
-  table.ClearRow(last);
-  table.AppendToRow(last, RowItems(delivered, view));
-  table.SetRowCount(last + 2);
+  const int row = TrailingRow(table);
+  table.ClearRow(row);
+  table.AppendToRow(row, RowItems(delivered, view));
+  // A new trailing row follows, for the next record.
+  table.SetRowCount(row + 2);
 }
 
 std::vector<std::string> EntryRowFormatter::RowItems(const DeliveredRecord& delivered,

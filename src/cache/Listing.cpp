@@ -66,9 +66,10 @@ const char* PatternFor(TViewMode view) {
   return nullptr;
 }
 
+// The header row and a cleared trailing row.
 void ResetTable(EntryTable& table) {
-  table.SetRowCount(2);
-  table.ClearRow(1);
+  table.SetRowCount(kFirstEntryRow + 1);
+  table.ClearRow(kFirstEntryRow);
   for (int col = 0; col < EntryTable::kColCount; ++col)
     table.SetCell(col, 0, kColumnCaptions[static_cast<size_t>(col)]);
   table.SetFixedRows(1);
@@ -151,17 +152,17 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
   } catch (...) {
     // The row left for the next record may still show, or half show, a row of an earlier
     // listing; left in place, Clear would delete an entry this listing never delivered.
-    table.SetRowCount(table.RowCount() - 1);
+    table.SetRowCount(TrailingRow(table));
     throw;
   }
   // An empty view ends like one whose entries were all filtered out: the row left for the next
   // record goes, and the summary counts what is left.
-  table.SetRowCount(table.RowCount() - 1);
+  table.SetRowCount(TrailingRow(table));
   return SummaryOf(table);
 }
 
 ListingSummary SummaryOf(const EntryTable& table) {
-  return {table.RowCount() - 1, SumFileSizes(table)};
+  return {table.RowCount() - kFirstEntryRow, SumFileSizes(table)};
 }
 
 }  // namespace tarnwick

@@ -47,7 +47,7 @@ void TForm1::btn_RefreshClick() { RefreshList(); }
 void TForm1::grdClick() {
   std::vector<std::string> lines = grd.CopyRow(grd.Row());
   // The box shows text only up to a NUL, as the grid does.
-  for (std::string& line : lines) line.resize(std::string_view(line.c_str()).size());
+  for (std::string& line : lines) line.resize(TextUpToNul(line).size());
   Memo1.SetLines(lines);
 }
 
@@ -57,7 +57,7 @@ void TForm1::RefreshList() {
     const ListingSummary summary =
         RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
           AddEntryRow(record);
-          if (monitor_) monitor_->ListingProgress(std::max(0, grd.RowCount() - 2));
+          if (monitor_) monitor_->ListingProgress(ListedEntries(grd));
         });
     lbl_Status.SetCaption(FormatSummary(summary.count, summary.totalBytes, separators_));
   } catch (...) {

@@ -23,7 +23,7 @@ struct Element {
 
 // The text as a screen reader gets it: up to its first NUL, as drawn.
 BSTR ToBstr(std::string_view text) {
-  text = text.substr(0, std::min(text.find('\0'), size_t{INT_MAX}));
+  text = TextUpToNul(text).substr(0, size_t{INT_MAX});
   if (text.empty()) return nullptr;
   const int size = static_cast<int>(text.size());
   const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
