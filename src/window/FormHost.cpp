@@ -169,7 +169,11 @@ LRESULT CALLBACK FormHost::WindowProc(HWND window, UINT message, WPARAM wParam, 
     host->window_ = nullptr;
     host->form_.SetHandle(nullptr);
   }
-  return host->HandleMessage(message, wParam, lParam);
+  // The one boundary for every handler the window's messages run: nothing thrown may cross
+  // into the system's message dispatch. The error box reports it and the window carries on.
+  LRESULT result = 0;
+  RunGuarded(window, [&] { result = host->HandleMessage(message, wParam, lParam); });
+  return result;
 }
 
 LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -214,7 +218,7 @@ void FormHost::Command(HWND control, WORD code) {
   if (busy_ && code != EN_CHANGE) return;
   for (NativePeer* peer : peers_) {
     if (peer->Handle() != control) continue;
-    RunGuarded(window_, [peer, code] { peer->Command(code); });
+    peer->Command(code);
     return;
   }
 }
