@@ -5,6 +5,7 @@
 #include "toolkit/win32/ErrorBox.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/PopupMenuPeer.h"
+#include "toolkit/win32/WindowClass.h"
 
 namespace tarnwick {
 namespace {
@@ -17,23 +18,13 @@ constexpr uint32_t kProgressIntervalMs = 250;
 // How long a first listing may keep the window hidden before it is shown with the listing's
 // progress; a shorter one is over before the window appears.
 constexpr uint32_t kFirstListingHiddenMs = 500;
-constexpr WORD kArrowCursor = 32512;
-constexpr WORD kWaitCursor = 32514;
-
-HCURSOR SystemCursor(WORD id) { return LoadCursorA(nullptr, MAKEINTRESOURCEA(id)); }
+// The program's icon, resource 1 of res/tarnwick.rc.
+constexpr WORD kApplicationIcon = 1;
 
 bool RegisterFormClass(WNDPROC windowProc) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(GetModuleHandleA(nullptr), kClassName, &windowClass)) return true;
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(1));
-  windowClass.hCursor = SystemCursor(kArrowCursor);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExA(&windowClass) != 0;
+  return RegisterWindowClassOnce(
+      kClassName, windowProc, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kApplicationIcon)),
+      LoadCursorA(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
 }
 
 int StartShowCommand(int showCommand) {
@@ -156,16 +147,11 @@ HWND FormHost::WindowOf(const Control& control) const {
 }
 
 LRESULT CALLBACK FormHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Bound at the first message, so every later one finds this object.
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<FormHost*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* host = reinterpret_cast<FormHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* host = WindowObject<FormHost>(window, message, lParam);
   if (!host) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) host->window_ = window;
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    UnbindWindowObject(window);
     host->window_ = nullptr;
     host->form_.SetHandle(nullptr);
   }
@@ -198,7 +184,7 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETCURSOR:
       if (!busy_) break;
-      SetCursor(SystemCursor(kWaitCursor));
+      SetCursor(LoadCursorA(nullptr, IDC_WAIT));
       return TRUE;
     case WM_SETTINGCHANGE:
       form_.SettingsChanged();
@@ -344,7 +330,7 @@ void FormHost::BusyStarted() {
   busy_ = true;
   grid_.BlockInput(true);
   throttle_.Restart(clock_());
-  SetCursor(SystemCursor(kWaitCursor));
+  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
 }
 
 void FormHost::ListingProgress(int rowsListed) {
@@ -368,7 +354,7 @@ void FormHost::ShowProgress(const std::function<std::string()>& text) {
 void FormHost::BusyFinished() {
   busy_ = false;
   grid_.BlockInput(false);
-  SetCursor(SystemCursor(kArrowCursor));
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
   // Carried out from the message loop, once the work has left the stack.
   if (closePending_ && window_) PostMessageA(window_, WM_CLOSE, 0, 0);
   closePending_ = false;

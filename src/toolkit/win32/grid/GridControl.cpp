@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/win32/ErrorBox.h"
+#include "toolkit/win32/WindowClass.h"
 #include "toolkit/win32/grid/GridMessages.h"
 
 namespace tarnwick {
@@ -32,17 +33,6 @@ bool IsInput(UINT message) {
          message == WM_TIMER;
 }
 
-void RegisterGridClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance, kClassName, &windowClass)) return;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-}
-
 }  // namespace
 
 GridControl::GridControl(EntryTable& table)
@@ -65,7 +55,8 @@ HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, in
   font_ = font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterGridClass(instance, WindowProc);
+  RegisterWindowClassOnce(kClassName, WindowProc, nullptr, LoadCursorA(nullptr, IDC_ARROW),
+                          nullptr);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL;
   // The instance pointer travels in lpCreateParams; WindowProc binds it at WM_NCCREATE.
   CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", style, bounds.left, bounds.top,
@@ -76,12 +67,9 @@ HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, in
 
 LRESULT CALLBACK GridControl::WindowProc(HWND window, UINT message, WPARAM wParam,
                                          LPARAM lParam) {
-  auto* self = reinterpret_cast<GridControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<GridControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->Bind(window);
-  }
+  auto* self = WindowObject<GridControl>(window, message, lParam);
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) self->window_ = window;
   // Nothing thrown (by the table, or by a handler behind its click) may cross into the
   // system's message dispatch.
   LRESULT result = 0;
@@ -130,16 +118,11 @@ LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void GridControl::Bind(HWND window) {
-  window_ = window;
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
-
 void GridControl::Unbind() {
   table_.SetObserver(nullptr);
   DisconnectAccessibleObjects();
   KillTimer(window_, kAutoScrollTimer);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  UnbindWindowObject(window_);
   window_ = nullptr;
 }
 

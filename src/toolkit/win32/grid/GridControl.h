@@ -57,7 +57,6 @@ class GridControl : private EntryTableObserver {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Life cycle and layout (GridControl.cpp).
-  void Bind(HWND window);
   void Unbind();
   void Created();
   void ScaleMargins();
