@@ -28,15 +28,18 @@ namespace tarnwick {
 namespace {
 
 constexpr uint32_t kFirstBuffer = 4096;
-// How many answers are injected, and how many calls in a row each covers. Code 122 fifteen times
-// in a row takes a buffer to its 64 MiB limit, which costs far more than the rest, so long runs
-// of answers have a build of their own; here at most nine calls in a row answer 122 (2 MiB).
+// How many answers are injected, how many calls in a row each covers, and the largest size one
+// writes back. Code 122 fifteen times in a row, or a first call asking for tens of megabytes,
+// takes a buffer to its 64 MiB limit, which costs far more than the rest, so those answers have a
+// build of their own; here at most nine calls in a row answer 122 and buffers stay within 2 MiB.
 #ifndef TARNWICK_FUZZ_LONG_ANSWERS
 constexpr int kMaxAnswers = 3;
 constexpr int kMaxRepeat = 3;
+constexpr uint32_t kMaxAnsweredSize = 1u << 20;
 #else
 constexpr int kMaxAnswers = 6;
 constexpr int kMaxRepeat = 100;
+constexpr uint32_t kMaxAnsweredSize = UINT32_MAX;
 #endif
 
 class CheckedBuffers : public ListingBuffers {
@@ -228,7 +231,7 @@ InjectedAnswer AnyAnswer(FuzzedDataProvider& data) {
   answer.result = shape & 1;
   answer.error = shape & 2 ? data.ConsumeIntegral<uint32_t>() : kCodes[(shape >> 2) & 3];
   if (shape & 0x10) answer.size = 0;
-  if (shape & 0x20) answer.size = data.ConsumeIntegral<uint32_t>();
+  if (shape & 0x20) answer.size = data.ConsumeIntegralInRange<uint32_t>(0, kMaxAnsweredSize);
   answer.throws = (shape & 0xC0) == 0xC0;
   return answer;
 }
