@@ -90,10 +90,11 @@ void CALLBACK FocusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG ch
   if (object == OBJID_CLIENT) focusEvents.emplace_back(window, child);
 }
 
-// Lets this thread take hook callbacks until `done` holds or five seconds pass.
+// Lets this thread take hook callbacks until `done` holds or ten seconds pass: a loaded machine
+// starts the program slowly.
 template <class Done>
 bool PumpUntil(Done&& done) {
-  for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < 10000;) {
     if (done()) return true;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     MSG message;
