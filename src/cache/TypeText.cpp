@@ -12,14 +12,14 @@ struct NamedFlag {
 
 constexpr NamedFlag kNamedFlags[] = {
     {"COOKIE_CACHE_ENTRY", kCookieCacheEntry},
-    {"NORMAL_CACHE_ENTRY", 0x0000'0001},
+    {"NORMAL_CACHE_ENTRY", kNormalCacheEntry},
     {"URLHISTORY_CACHE_ENTRY", kUrlHistoryCacheEntry},
-    {"STABLE_CACHE_ENTRY", 0x0000'0002},
-    {"SPARSE_CACHE_ENTRY", 0x0001'0000},
-    {"STICKY_CACHE_ENTRY", 0x0000'0004},
-    {"TRACK_OFFLINE_CACHE_ENTRY", 0x0000'0010},
-    {"TRACK_ONLINE_CACHE_ENTRY", 0x0000'0020},
-    {"OCX_CACHE_ENTRY", 0x0002'0000},
+    {"STABLE_CACHE_ENTRY", kStableCacheEntry},
+    {"SPARSE_CACHE_ENTRY", kSparseCacheEntry},
+    {"STICKY_CACHE_ENTRY", kStickyCacheEntry},
+    {"TRACK_OFFLINE_CACHE_ENTRY", kTrackOfflineCacheEntry},
+    {"TRACK_ONLINE_CACHE_ENTRY", kTrackOnlineCacheEntry},
+    {"OCX_CACHE_ENTRY", kOcxCacheEntry},
 };
 
 }  // namespace

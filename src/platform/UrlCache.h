@@ -14,6 +14,18 @@ enum CacheError : uint32_t {
   kErrorNoMoreItems = 259,
 };
 
+// Bits of CacheEntryType that the program names. Cookies and history entries also decide the view
+// an entry shows in.
+inline constexpr uint32_t kNormalCacheEntry = 0x0000'0001;
+inline constexpr uint32_t kStableCacheEntry = 0x0000'0002;
+inline constexpr uint32_t kStickyCacheEntry = 0x0000'0004;
+inline constexpr uint32_t kTrackOfflineCacheEntry = 0x0000'0010;
+inline constexpr uint32_t kTrackOnlineCacheEntry = 0x0000'0020;
+inline constexpr uint32_t kSparseCacheEntry = 0x0001'0000;
+inline constexpr uint32_t kOcxCacheEntry = 0x0002'0000;
+inline constexpr uint32_t kCookieCacheEntry = 0x0010'0000;
+inline constexpr uint32_t kUrlHistoryCacheEntry = 0x0020'0000;
+
 // 100-nanosecond intervals since 1 January 1601 UTC, low half first (the platform's FILETIME).
 struct FileTime {
   uint32_t dwLowDateTime;

@@ -5,7 +5,6 @@
 namespace tarnwick {
 
 constexpr uint16_t kKeyTab = 0x09;
-constexpr uint16_t kKeyReturn = 0x0D;
 constexpr uint16_t kKeyLeft = 0x25;
 constexpr uint16_t kKeyUp = 0x26;
 constexpr uint16_t kKeyRight = 0x27;

@@ -32,6 +32,15 @@ TEST(TypeText, NamesKnownFlagsInFixedOrderAndIgnoresOthers) {
             "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY|URLHISTORY_CACHE_ENTRY|STABLE_CACHE_ENTRY|"
             "SPARSE_CACHE_ENTRY|STICKY_CACHE_ENTRY|TRACK_OFFLINE_CACHE_ENTRY|"
             "TRACK_ONLINE_CACHE_ENTRY|OCX_CACHE_ENTRY");
+  // Each bit by itself, as the platform numbers them: the all-bits text alone would not catch two
+  // names swapped between their bits.
+  const std::pair<uint32_t, const char*> single[] = {
+      {0x0010'0000, "COOKIE_CACHE_ENTRY"},        {0x0000'0001, "NORMAL_CACHE_ENTRY"},
+      {0x0020'0000, "URLHISTORY_CACHE_ENTRY"},    {0x0000'0002, "STABLE_CACHE_ENTRY"},
+      {0x0001'0000, "SPARSE_CACHE_ENTRY"},        {0x0000'0004, "STICKY_CACHE_ENTRY"},
+      {0x0000'0010, "TRACK_OFFLINE_CACHE_ENTRY"}, {0x0000'0020, "TRACK_ONLINE_CACHE_ENTRY"},
+      {0x0002'0000, "OCX_CACHE_ENTRY"}};
+  for (const auto& [bit, name] : single) EXPECT_EQ(TypeText(bit), name) << std::hex << bit;
 }
 
 TEST(FileTimeToText, EmptyNeverDatesAndTimes) {

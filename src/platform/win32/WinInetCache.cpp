@@ -10,11 +10,11 @@ namespace tarnwick {
 namespace {
 
 // The record is handed to WinInet as its own type, so both must agree byte for byte.
-#define TARNWICK_SAME_FIELD(field)                                                      \
-  static_assert(offsetof(CacheEntryRecord, field) ==                                     \
-                    offsetof(INTERNET_CACHE_ENTRY_INFOA, field) &&                       \
-                sizeof(CacheEntryRecord::field) == sizeof(INTERNET_CACHE_ENTRY_INFOA::field), \
-                "CacheEntryRecord differs from INTERNET_CACHE_ENTRY_INFOA in " #field)
+#define TARNWICK_SAME_FIELD(field)                                                        \
+  static_assert(                                                                          \
+      offsetof(CacheEntryRecord, field) == offsetof(INTERNET_CACHE_ENTRY_INFOA, field) && \
+          sizeof(CacheEntryRecord::field) == sizeof(INTERNET_CACHE_ENTRY_INFOA::field),   \
+      "CacheEntryRecord differs from INTERNET_CACHE_ENTRY_INFOA in " #field)
 TARNWICK_SAME_FIELD(dwStructSize);
 TARNWICK_SAME_FIELD(lpszSourceUrlName);
 TARNWICK_SAME_FIELD(lpszLocalFileName);
@@ -36,6 +36,18 @@ static_assert(sizeof(CacheEntryRecord) == sizeof(INTERNET_CACHE_ENTRY_INFOA));
 static_assert(offsetof(FileTime, dwLowDateTime) == offsetof(FILETIME, dwLowDateTime) &&
               offsetof(FileTime, dwHighDateTime) == offsetof(FILETIME, dwHighDateTime) &&
               sizeof(FileTime) == sizeof(FILETIME));
+
+static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND &&
+              kErrorAccessDenied == ERROR_ACCESS_DENIED &&
+              kErrorInsufficientBuffer == ERROR_INSUFFICIENT_BUFFER &&
+              kErrorNoMoreItems == ERROR_NO_MORE_ITEMS);
+// The type bits the rows name. mingw-w64's header lacks STABLE_CACHE_ENTRY (2) and
+// OCX_CACHE_ENTRY (0x20000); Microsoft's documentation gives those values.
+static_assert(kNormalCacheEntry == NORMAL_CACHE_ENTRY && kStickyCacheEntry == STICKY_CACHE_ENTRY &&
+              kTrackOfflineCacheEntry == TRACK_OFFLINE_CACHE_ENTRY &&
+              kTrackOnlineCacheEntry == TRACK_ONLINE_CACHE_ENTRY &&
+              kSparseCacheEntry == SPARSE_CACHE_ENTRY && kCookieCacheEntry == COOKIE_CACHE_ENTRY &&
+              kUrlHistoryCacheEntry == URLHISTORY_CACHE_ENTRY);
 
 // The name a container carries under Wine, for the lower-case patterns the program passes.
 const char* ContainerSpelling(const char* pattern) {
