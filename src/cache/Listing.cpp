@@ -75,6 +75,10 @@ void ResetTable(EntryTable& table) {
   table.SetFixedRows(1);
 }
 
+// The two buffers grow by different rules, on purpose: the first-entry buffer becomes twice what
+// the cache says the record needs, the next-entry buffer twice its own capacity, whatever size the
+// cache wrote back, and stays at that for the rest of the listing.
+//
 // The capacity for another try after code 122, or 0 when the buffer may not grow any further.
 uint32_t GrownCapacity(uint64_t wanted, uint32_t current) {
   if (current >= kMaxListingBuffer) return 0;

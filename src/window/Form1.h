@@ -34,6 +34,8 @@ class TForm1 {
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
+  // The controls keep the names the form was designed with, bnt_Clear and Memo1 among them: the
+  // handlers and bindings are named after them, so they stay as they are.
   RadioButton rdo_Content;
   RadioButton rdo_Cookie;
   RadioButton rdo_History;

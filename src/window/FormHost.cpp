@@ -1,6 +1,7 @@
 #include "window/FormHost.h"
 
 #include "toolkit/FocusOrder.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Scaling.h"
 #include "toolkit/win32/ErrorBox.h"
 #include "toolkit/win32/MessageLoop.h"
@@ -9,6 +10,10 @@
 
 namespace tarnwick {
 namespace {
+
+// The key codes the form's logic names are the platform's, handed over unchanged.
+static_assert(kKeyTab == VK_TAB && kKeyLeft == VK_LEFT && kKeyUp == VK_UP &&
+              kKeyRight == VK_RIGHT && kKeyDown == VK_DOWN && kKeyF3 == VK_F3);
 
 constexpr char kClassName[] = "TarnwickForm";
 // Child control identifiers, in tab order, well above the dialog box commands.
