@@ -11,7 +11,7 @@
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
-#include "window/FormHost.h"
+#include "window/win32/FormHost.h"
 
 namespace tarnwick {
 

@@ -9,7 +9,7 @@
 
 #include "RealPlatform.h"
 #include "seed/SeedSets.h"
-#include "window/FormHost.h"
+#include "window/win32/FormHost.h"
 
 namespace tarnwick {
 namespace {

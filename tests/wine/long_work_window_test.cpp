@@ -11,7 +11,7 @@
 #include "RealPlatform.h"
 #include "cache/Summary.h"
 #include "seed/SeedSets.h"
-#include "window/FormHost.h"
+#include "window/win32/FormHost.h"
 
 namespace tarnwick {
 namespace {

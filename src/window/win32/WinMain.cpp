@@ -8,7 +8,7 @@
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Shell.h"
 #include "toolkit/win32/MessageLoop.h"
-#include "window/FormHost.h"
+#include "window/win32/FormHost.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};

@@ -1,4 +1,4 @@
-#include "window/FormHost.h"
+#include "window/win32/FormHost.h"
 
 #include "toolkit/FocusOrder.h"
 #include "toolkit/Keys.h"
