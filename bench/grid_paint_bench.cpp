@@ -23,12 +23,14 @@ void Fill(EntryTable& table, int entries) {
   table.SetRowCount(entries + 1);
   for (int row = 1; row <= entries; ++row) {
     std::string id = std::to_string(row);
-    table.AppendToRow(row, std::vector<std::string>{
-        "http://www.example.com/images/photo" + id + ".jpg?size=large",
-        "C:\\users\\user\\Temporary Internet Files\\Content.IE5\\AB12CD34\\photo" + id + "[1].jpg",
-        "Normal", "3", "1", "48213", "3/5/2024 2:07:09 PM", "4/5/2024 2:07:09 PM",
-        "3/5/2024 2:07:09 PM", "3/5/2024 2:07:09 PM",
-        "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: 48213\r\n\r\n"});
+    table.AppendToRow(
+        row, std::vector<std::string>{
+                 "http://www.example.com/images/photo" + id + ".jpg?size=large",
+                 "C:\\users\\user\\Temporary Internet Files\\Content.IE5\\AB12CD34\\photo" + id +
+                     "[1].jpg",
+                 "Normal", "3", "1", "48213", "3/5/2024 2:07:09 PM", "4/5/2024 2:07:09 PM",
+                 "3/5/2024 2:07:09 PM", "3/5/2024 2:07:09 PM",
+                 "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: 48213\r\n\r\n"});
   }
   table.SelectRow(entries / 2);
 }

@@ -1,6 +1,6 @@
-#include "toolkit/grid/GridNavigation.h"
-
 #include <gtest/gtest.h>
+
+#include "toolkit/grid/GridNavigation.h"
 
 namespace tarnwick {
 namespace {
@@ -57,8 +57,8 @@ TEST(GridKeys, HomeEndAndCtrlPagesGoToTheEndsOfTableAndView) {
 
 TEST(GridKeys, WithoutAHeaderRowRowZeroIsAnEntryRow) {
   GridGeometry single = Grid(1, 0);
-  for (GridKey key : {GridKey::Up, GridKey::Down, GridKey::PageUp, GridKey::PageDown,
-                      GridKey::Home, GridKey::End}) {
+  for (GridKey key : {GridKey::Up, GridKey::Down, GridKey::PageUp, GridKey::PageDown, GridKey::Home,
+                      GridKey::End}) {
     EXPECT_EQ(Key(single, 0, key), 0);
     EXPECT_EQ(Key(single, 0, key, true), 0);
   }

@@ -11,9 +11,7 @@ namespace {
 // Rounds up; only ever called with a numerator of 0 or more, which every caller ensures by
 // clipping to the client area first. The usual "(n - 1) / d + 1" gives 1 instead of 0 for n = 0
 // because division truncates towards zero.
-int CeilDiv(int numerator, int denominator) {
-  return (numerator + denominator - 1) / denominator;
-}
+int CeilDiv(int numerator, int denominator) { return (numerator + denominator - 1) / denominator; }
 
 }  // namespace
 

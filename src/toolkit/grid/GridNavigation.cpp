@@ -17,16 +17,24 @@ int RowAfterKey(const GridGeometry& geometry, int currentRow, GridKey key, bool 
     return currentRow;
   int target = currentRow;
   switch (key) {
-    case GridKey::Up: target = currentRow - 1; break;
-    case GridKey::Down: target = currentRow + 1; break;
+    case GridKey::Up:
+      target = currentRow - 1;
+      break;
+    case GridKey::Down:
+      target = currentRow + 1;
+      break;
     case GridKey::PageUp:
       target = ctrl ? geometry.TopRow() : currentRow - geometry.PageRows();
       break;
     case GridKey::PageDown:
       target = ctrl ? geometry.LastFullyVisibleRow() : currentRow + geometry.PageRows();
       break;
-    case GridKey::Home: target = geometry.FixedRows(); break;
-    case GridKey::End: target = geometry.RowCount() - 1; break;
+    case GridKey::Home:
+      target = geometry.FixedRows();
+      break;
+    case GridKey::End:
+      target = geometry.RowCount() - 1;
+      break;
   }
   return ClampToEntryRows(geometry, target);
 }

@@ -65,8 +65,7 @@ HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, in
   return window_;
 }
 
-LRESULT CALLBACK GridControl::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK GridControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = WindowObject<GridControl>(window, message, lParam);
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCCREATE) self->window_ = window;
@@ -82,38 +81,79 @@ LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = window_;
   if (inputBlocked_ && IsInput(message)) return 0;
   switch (message) {
-    case WM_CREATE: Created(); return 0;
-    case WM_NCDESTROY: Unbind(); break;
-    case WM_SIZE: Resized(LOWORD(lParam), HIWORD(lParam)); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: PaintMessage(); return 0;
+    case WM_CREATE:
+      Created();
+      return 0;
+    case WM_NCDESTROY:
+      Unbind();
+      break;
+    case WM_SIZE:
+      Resized(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      PaintMessage();
+      return 0;
     case WM_PRINTCLIENT: {
       RECT client;
       GetClientRect(window, &client);
       Paint(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
-    case WM_SETFOCUS: FocusGained(); return 0;
-    case WM_KILLFOCUS: InvalidateRow(table_.Row()); return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_KEYDOWN: KeyDown(wParam); return 0;
-    case WM_KEYUP: return KeyUp(wParam, lParam);
-    case WM_LBUTTONDOWN: LeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
-    case WM_LBUTTONUP: FinishDrag(); return 0;
-    case WM_MOUSEMOVE: MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
-    case WM_TIMER: AutoScrollTick(); return 0;
-    case WM_CAPTURECHANGED: FinishDrag(); return 0;
-    case WM_RBUTTONDOWN: RightButtonDown(); return 0;
-    case WM_CONTEXTMENU: ContextMenu(lParam); return 0;
-    case WM_MOUSEWHEEL: Wheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_SETFOCUS:
+      FocusGained();
+      return 0;
+    case WM_KILLFOCUS:
+      InvalidateRow(table_.Row());
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_KEYDOWN:
+      KeyDown(wParam);
+      return 0;
+    case WM_KEYUP:
+      return KeyUp(wParam, lParam);
+    case WM_LBUTTONDOWN:
+      LeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      FinishDrag();
+      return 0;
+    case WM_MOUSEMOVE:
+      MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_TIMER:
+      AutoScrollTick();
+      return 0;
+    case WM_CAPTURECHANGED:
+      FinishDrag();
+      return 0;
+    case WM_RBUTTONDOWN:
+      RightButtonDown();
+      return 0;
+    case WM_CONTEXTMENU:
+      ContextMenu(lParam);
+      return 0;
+    case WM_MOUSEWHEEL:
+      Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
     case WM_SETCURSOR:
       if (SetCursorShape(lParam)) return TRUE;
       break;
-    case WM_VSCROLL: VerticalScroll(LOWORD(wParam)); return 0;
-    case WM_HSCROLL: HorizontalScroll(LOWORD(wParam)); return 0;
-    case kCatchUpMessage: CatchUp(); return 0;
-    case WM_GETOBJECT: return AccessibleObject(wParam, lParam);
-    default: break;
+    case WM_VSCROLL:
+      VerticalScroll(LOWORD(wParam));
+      return 0;
+    case WM_HSCROLL:
+      HorizontalScroll(LOWORD(wParam));
+      return 0;
+    case kCatchUpMessage:
+      CatchUp();
+      return 0;
+    case WM_GETOBJECT:
+      return AccessibleObject(wParam, lParam);
+    default:
+      break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -223,8 +263,8 @@ void GridControl::RowTextChanged(int row) {
 }
 
 void GridControl::CurrentRowMoved(int row, bool scrollToTop) {
-  bool scrolled = scrollToTop ? geometry_.SetTopRow(geometry_.FixedRows())
-                              : geometry_.ScrollIntoView(row);
+  bool scrolled =
+      scrollToTop ? geometry_.SetTopRow(geometry_.FixedRows()) : geometry_.ScrollIntoView(row);
   // Every move of the current row brings back the first column.
   scrolled = geometry_.SetLeftCol(0) || scrolled;
   if (window_) {

@@ -1,12 +1,11 @@
 // Keys, mouse and wheel: each moves the table's current row, scrolls, or resizes a column.
-#include "toolkit/win32/grid/GridControl.h"
-
 #include <windowsx.h>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "toolkit/win32/ErrorBox.h"
+#include "toolkit/win32/grid/GridControl.h"
 #include "toolkit/win32/grid/GridMessages.h"
 
 namespace tarnwick {
@@ -27,15 +26,32 @@ POINT PointerInClient(HWND window) {
 void GridControl::KeyDown(WPARAM key) {
   GridKey move = GridKey::Up;
   switch (key) {
-    case VK_UP: move = GridKey::Up; break;
-    case VK_DOWN: move = GridKey::Down; break;
-    case VK_PRIOR: move = GridKey::PageUp; break;
-    case VK_NEXT: move = GridKey::PageDown; break;
-    case VK_HOME: move = GridKey::Home; break;
-    case VK_END: move = GridKey::End; break;
-    case VK_LEFT: ScrollColumns(-1); return;
-    case VK_RIGHT: ScrollColumns(1); return;
-    default: return;
+    case VK_UP:
+      move = GridKey::Up;
+      break;
+    case VK_DOWN:
+      move = GridKey::Down;
+      break;
+    case VK_PRIOR:
+      move = GridKey::PageUp;
+      break;
+    case VK_NEXT:
+      move = GridKey::PageDown;
+      break;
+    case VK_HOME:
+      move = GridKey::Home;
+      break;
+    case VK_END:
+      move = GridKey::End;
+      break;
+    case VK_LEFT:
+      ScrollColumns(-1);
+      return;
+    case VK_RIGHT:
+      ScrollColumns(1);
+      return;
+    default:
+      return;
   }
   const bool ctrl = KeyHeld(VK_CONTROL);
   if (const int step = ScrollStepOfKey(move, ctrl)) {
@@ -99,8 +115,7 @@ void GridControl::DragRowsTo(int y) {
   int row = RowForDrag(geometry_, y);
   if (row >= 0) table_.SelectRow(row);
   // Held above or below the rows, the pointer keeps the rows scrolling by itself.
-  bool outside = y < geometry_.FixedRows() * geometry_.RowHeight() ||
-                 y >= geometry_.ClientHeight();
+  bool outside = y < geometry_.FixedRows() * geometry_.RowHeight() || y >= geometry_.ClientHeight();
   if (outside && !autoScrolling_) {
     SetTimer(window_, kAutoScrollTimer, kAutoScrollMilliseconds, nullptr);
   } else if (!outside && autoScrolling_) {

@@ -1,10 +1,10 @@
 // Painting: only the rows and columns that meet the area being painted, into an off-screen
 // bitmap copied to the window in one step, so that nothing flickers and the cost of a paint
 // depends on the size of the window, never on the number of rows.
-#include "toolkit/win32/grid/GridControl.h"
-
 #include <algorithm>
 #include <string_view>
+
+#include "toolkit/win32/grid/GridControl.h"
 
 namespace tarnwick {
 
@@ -94,8 +94,8 @@ void GridControl::DrawRow(HDC dc, int row, GridSpan cols) {
     RECT cell{left, top, right - 1, bottom - 1};
     std::string_view text = table_.Cell(col, row);
     text = TextUpToNul(text).substr(0, kMaxDrawnChars);
-    ExtTextOutA(dc, left + textLeft_, top + textTop_, ETO_CLIPPED | ETO_OPAQUE, &cell,
-                text.data(), static_cast<UINT>(text.size()), nullptr);
+    ExtTextOutA(dc, left + textLeft_, top + textTop_, ETO_CLIPPED | ETO_OPAQUE, &cell, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
     FillSolid(dc, right - 1, top, right, bottom, colors.lines);
     FillSolid(dc, left, bottom - 1, right, bottom, colors.lines);
   }

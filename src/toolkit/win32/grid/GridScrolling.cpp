@@ -22,15 +22,30 @@ void GridControl::VerticalScroll(int request) {
   int top = geometry_.TopRow();
   int page = geometry_.PageRows();
   switch (request) {
-    case SB_LINEUP: top -= 1; break;
-    case SB_LINEDOWN: top += 1; break;
-    case SB_PAGEUP: top -= page; break;
-    case SB_PAGEDOWN: top += page; break;
-    case SB_TOP: top = geometry_.FixedRows(); break;
-    case SB_BOTTOM: top = geometry_.MaxTopRow(); break;
+    case SB_LINEUP:
+      top -= 1;
+      break;
+    case SB_LINEDOWN:
+      top += 1;
+      break;
+    case SB_PAGEUP:
+      top -= page;
+      break;
+    case SB_PAGEDOWN:
+      top += page;
+      break;
+    case SB_TOP:
+      top = geometry_.FixedRows();
+      break;
+    case SB_BOTTOM:
+      top = geometry_.MaxTopRow();
+      break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: top = geometry_.FixedRows() + TrackPosition(SB_VERT); break;
-    default: return;
+    case SB_THUMBPOSITION:
+      top = geometry_.FixedRows() + TrackPosition(SB_VERT);
+      break;
+    default:
+      return;
   }
   if (geometry_.SetTopRow(top)) Scrolled();
 }
@@ -39,15 +54,30 @@ void GridControl::HorizontalScroll(int request) {
   int left = geometry_.LeftCol();
   int page = geometry_.HorizontalBar().page;
   switch (request) {
-    case SB_LINELEFT: left -= 1; break;
-    case SB_LINERIGHT: left += 1; break;
-    case SB_PAGELEFT: left -= page; break;
-    case SB_PAGERIGHT: left += page; break;
-    case SB_LEFT: left = 0; break;
-    case SB_RIGHT: left = geometry_.MaxLeftCol(); break;
+    case SB_LINELEFT:
+      left -= 1;
+      break;
+    case SB_LINERIGHT:
+      left += 1;
+      break;
+    case SB_PAGELEFT:
+      left -= page;
+      break;
+    case SB_PAGERIGHT:
+      left += page;
+      break;
+    case SB_LEFT:
+      left = 0;
+      break;
+    case SB_RIGHT:
+      left = geometry_.MaxLeftCol();
+      break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: left = TrackPosition(SB_HORZ); break;
-    default: return;
+    case SB_THUMBPOSITION:
+      left = TrackPosition(SB_HORZ);
+      break;
+    default:
+      return;
   }
   if (geometry_.SetLeftCol(left)) Scrolled();
 }
