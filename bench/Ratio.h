@@ -25,7 +25,8 @@ inline double Median(std::vector<double> values) {
 // Runs `measured` and `baseline` alternately `repetitions` times each, each returning the
 // milliseconds it took, the one going first changing from pair to pair so that neither always
 // runs in the wake of the other (a freed heap, a warmed file cache), and prints
-// "<name>: ratio R (median M ms against B ms, N repetitions, target at most T)". Returns R.
+// "<name>: ratio R (median M ms against B ms, N repetitions, target at most T)". A target of 0
+// or less means the figure is for information only. Returns R.
 inline double ReportTimedRatio(const char* name, const std::function<double()>& measured,
                                const std::function<double()>& baseline, int repetitions,
                                double target) {
@@ -37,9 +38,12 @@ inline double ReportTimedRatio(const char* name, const std::function<double()>& 
   }
   const double m = Median(measuredTimes), b = Median(baselineTimes);
   const double ratio = m / b;
-  std::printf(
-      "%s: ratio %.3f (median %.3f ms against %.3f ms, %d repetitions, target at most %.2f)%s\n",
-      name, ratio, m, b, repetitions, target, ratio <= target ? "" : "  MISSED");
+  std::printf("%s: ratio %.3f (median %.3f ms against %.3f ms, %d repetitions", name, ratio, m, b,
+              repetitions);
+  if (target > 0)
+    std::printf(", target at most %.2f)%s\n", target, ratio <= target ? "" : "  MISSED");
+  else
+    std::printf(", no target)\n");
   std::fflush(stdout);
   return ratio;
 }

@@ -1,7 +1,7 @@
 // Process start to window shown, under Wine: starts a program, waits until a visible top-level
 // window of that process exists and has painted (the process then waits for input), closes it.
 // Two programs are measured alternately.
-//   start_bench MEASURED.exe BASELINE.exe [REPETITIONS]
+//   start_bench MEASURED.exe BASELINE.exe [REPETITIONS [TARGET [NAME]]]
 #include <windows.h>
 
 #include <cstdio>
@@ -71,18 +71,20 @@ double StartAndClose(const std::string& program) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: start_bench MEASURED.exe BASELINE.exe [REPETITIONS]\n");
+    std::fprintf(stderr,
+                 "usage: start_bench MEASURED.exe BASELINE.exe [REPETITIONS [TARGET [NAME]]]\n");
     return 2;
   }
   const int repetitions = argc > 3 ? std::atoi(argv[3]) : 21;
+  const double target = argc > 4 ? std::atof(argv[4]) : 1.10;
+  const std::string name = argc > 5 ? argv[5] : "start to window shown, empty cache";
   using tarnwick::bench::StartAndClose;
   const std::string measured = argv[1], baseline = argv[2];
   // One start of each first, unmeasured, so both find the DLLs they load in the page cache.
   StartAndClose(measured);
   StartAndClose(baseline);
   tarnwick::bench::ReportTimedRatio(
-      "start to window shown, empty cache, tarnwick vs minimal window",
-      [&] { return StartAndClose(measured); }, [&] { return StartAndClose(baseline); },
-      repetitions, 1.2);
+      name.c_str(), [&] { return StartAndClose(measured); },
+      [&] { return StartAndClose(baseline); }, repetitions, target);
   return tarnwick::bench::failed ? 1 : 0;
 }

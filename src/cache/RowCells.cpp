@@ -50,10 +50,6 @@ void RowCells::SetCells(int firstCol, const std::vector<std::string_view>& texts
   Replace(firstCol, firstCol + static_cast<int>(texts.size()) - 1, texts);
 }
 
-uint64_t RowCells::TextBytes() const { return block_ ? block_[kCells - 1] : 0; }
-
-uint64_t RowCells::BlockBytes() const { return block_ ? kOffsetBytes + TextBytes() : 0; }
-
 // Builds the new block from the old one: the cells before `firstCol`, the new texts, then the
 // cells after `lastCol`. The old block stays intact until the new one is complete.
 void RowCells::Replace(int firstCol, int lastCol, const std::vector<std::string_view>& texts) {

@@ -22,19 +22,17 @@ class RowCells {
   ~RowCells();
 
   std::string_view Cell(int col) const;
-  bool IsEmpty() const { return block_ == nullptr; }
   // Both return false when the row's text did not change.
   bool SetCell(int col, std::string_view text);
   bool Clear();
   // Stores `texts[i]` in cell `firstCol + i` for every i, in one reallocation.
   void SetCells(int firstCol, const std::vector<std::string_view>& texts);
-  // Bytes of cell text, and bytes held on the heap for them.
-  uint64_t TextBytes() const;
-  uint64_t BlockBytes() const;
 
  private:
   uint32_t End(int col) const { return col < 0 ? 0 : block_[col]; }
   char* Bytes() const { return reinterpret_cast<char*>(block_ + kCells); }
+  // Bytes of cell text: where the last cell ends.
+  uint64_t TextBytes() const { return block_ ? block_[kCells - 1] : 0; }
   void Replace(int firstCol, int lastCol, const std::vector<std::string_view>& texts);
 
   uint32_t* block_ = nullptr;

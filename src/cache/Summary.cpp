@@ -55,6 +55,8 @@ int64_t FileSizeOfCell(std::string_view cell) {
 }
 
 int64_t SumFileSizes(const EntryTable& table) {
+  // The sizes are read back from the cells rather than kept from the records: the table is the
+  // only store of what was listed, and the summary counts what the rows say.
   // Added as unsigned so that a sum past the 64-bit range wraps instead of being undefined.
   uint64_t total = 0;
   for (int row = 1; row < table.RowCount(); ++row)

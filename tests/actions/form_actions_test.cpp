@@ -43,6 +43,40 @@ class FormActionsTest : public ::testing::Test {
   int window = 0;
 };
 
+// Each control and menu item clicked through its model, as the window's peers click them: each
+// reaches its own handler, not a neighbour's.
+TEST_F(FormActionsTest, EveryControlAndMenuItemRunsItsOwnHandler) {
+  form.edt_Search.SetText("logo");
+  form.btn_Search.Click();
+  EXPECT_EQ(form.grd.Row(), 2);
+  EXPECT_TRUE(Memo().starts_with("http://example.com/Logo.PNG\r\n")) << "the grid's click";
+  form.edt_Search.SetText("calc");
+  EXPECT_EQ(form.edt_Search.KeyPress('\r'), 0);
+  EXPECT_EQ(form.grd.Row(), 3);
+  form.grd.SetRow(2);
+
+  form.OpeninBrowser1.Click();
+  form.Openlocalfile1.Click();
+  ASSERT_EQ(shell.calls.size(), 2u);
+  EXPECT_EQ(shell.calls[0].file, "http://example.com/Logo.PNG");
+  EXPECT_EQ(shell.calls[1].file, "C:\\cache\\logo.png");
+
+  form.Deletethisentry1.Click();
+  EXPECT_FALSE(cache.Contains("http://example.com/Logo.PNG"));
+  EXPECT_EQ(cache.EntryCount(), 4u);
+  form.btn_Refresh.Click();
+  EXPECT_EQ(form.grd.RowCount(), 3);
+
+  const std::pair<RadioButton*, TViewMode> views[] = {
+      {&form.rdo_History, vmHistory}, {&form.rdo_Cookie, vmCookies}, {&form.rdo_Content, vmContent}};
+  for (const auto& [button, view] : views) {
+    button->Click();
+    EXPECT_EQ(form.FViewMode, view) << button->Caption();
+  }
+  form.bnt_Clear.Click();
+  EXPECT_EQ(cache.EntryCount(), 2u);
+}
+
 TEST_F(FormActionsTest, DeletingTheCurrentRowTwiceReportsTheMissingEntry) {
   form.grd.SetRow(2);
   form.Deletethisentry1Click();

@@ -93,6 +93,24 @@ TEST_F(GridControlTest, KeysMoveTheRowAndClickOncePerMove) {
   EXPECT_EQ(Send(WM_GETDLGCODE) & DLGC_WANTTAB, 0);
   EXPECT_NE(Send(WM_GETDLGCODE) & DLGC_WANTARROWS, 0);
 
+  // Ctrl with Up and Down scrolls by one row and leaves the current row, raising nothing.
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  Pump();
+  const int top = VerticalBar().nPos;
+  ASSERT_GE(top, 1);
+  Key(VK_DOWN);
+  EXPECT_EQ(VerticalBar().nPos, top + 1);
+  Key(VK_UP);
+  Key(VK_UP);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(VerticalBar().nPos, top - 1);
+  EXPECT_EQ(table_.Row(), 1 + page);
+  EXPECT_EQ(clickedRows_.size(), 4u);
+
   // The scroll bar follows once the posted update has run.
   Key(VK_END);
   Pump();

@@ -41,6 +41,15 @@ TEST(GridKeys, HomeEndAndCtrlPagesGoToTheEndsOfTableAndView) {
   // The current row may lie outside the view: the view decides, not the row.
   EXPECT_EQ(Key(grid, 90, GridKey::PageUp, true), 30);
 
+  // Ctrl with Up and Down scrolls the view instead and leaves the row.
+  EXPECT_EQ(Key(grid, 35, GridKey::Up, true), 35);
+  EXPECT_EQ(Key(grid, 35, GridKey::Down, true), 35);
+  EXPECT_EQ(ScrollStepOfKey(GridKey::Up, true), -1);
+  EXPECT_EQ(ScrollStepOfKey(GridKey::Down, true), 1);
+  for (GridKey key : {GridKey::Up, GridKey::Down, GridKey::PageUp, GridKey::Home})
+    EXPECT_EQ(ScrollStepOfKey(key, false), 0);
+  EXPECT_EQ(ScrollStepOfKey(GridKey::PageDown, true), 0);
+
   GridGeometry few = Grid(5);
   EXPECT_EQ(Key(few, 2, GridKey::PageDown, true), 4);
   EXPECT_EQ(Key(few, 2, GridKey::PageDown), 4);

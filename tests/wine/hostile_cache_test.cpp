@@ -75,9 +75,11 @@ TEST_F(HostileCacheTest, HistoryBlocksTooShortForATitleGiveAnEmptyOne) {
     EXPECT_EQ(CellOf(prefix + bytes, kColHeader), " ") << bytes << " bytes";
 }
 
-TEST_F(HostileCacheTest, CookieViewListsWithoutFailing) {
+TEST_F(HostileCacheTest, CookieViewListsTheCookieOfHighBytesAndNoContent) {
   ASSERT_NO_THROW(form.FormCreate());
   ASSERT_NO_THROW(form.rdo_Cookie.Click());
+  const std::string cookie = "Cookie:" + seeder_->UserName() + "@hostile.example/jar/";
+  EXPECT_NE(RowOf(cookie), 0) << "the cookie is listed";
   EXPECT_TRUE(StatusCounts(form.grd.RowCount() - 1)) << form.lbl_Status.Caption();
   EXPECT_EQ(RowOf(seed::kHostileBytesUrl), 0);
 }

@@ -1,13 +1,14 @@
 // Time conversion, date and number settings and ANSI text, read from Wine under the test
 // session's locale: English (United States), code page 1252.
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
+#include <cstdlib>
 #include <string>
 
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
+#include "cache/FileTimeText.h"
 
 namespace tarnwick {
 namespace {
@@ -33,6 +34,18 @@ TEST(Win32Locale, SplitsATimeIntoCalendarFieldsAndRefusesOutOfRangeValues) {
   EXPECT_EQ(fields.wMilliseconds, 123);
 
   EXPECT_FALSE(locale.FileTimeToSystemTime({0xFFFFFFFF, 0xFFFFFFFF}, fields));
+}
+
+// ctest runs this one again with TZ=Asia/Kolkata (UTC+5:30 all year), where Wine takes its time
+// zone from; the session's own zone is UTC, where the conversion could be left out unnoticed.
+TEST(Win32Locale, CellTimesAreInTheUsersTimeZone) {
+  if (!std::getenv("TARNWICK_TEST_KOLKATA")) GTEST_SKIP() << "needs TZ=Asia/Kolkata";
+  Win32Locale locale;
+  EXPECT_EQ(FileTimeToText(Split(kKnownUtc), locale), "3/5/2024 7:37:09 PM");
+  // 18:30 UTC is local midnight: the date alone, of the next day.
+  constexpr uint64_t kTicksPerSecond = 10'000'000;
+  const uint64_t midnight = kKnownUtc - 123 * 10'000 + (4 * 3600 + 22 * 60 + 51) * kTicksPerSecond;
+  EXPECT_EQ(FileTimeToText(Split(midnight), locale), "3/6/2024");
 }
 
 TEST(Win32Locale, FormatsShortDateAndLongTimeOfTheUser) {
@@ -77,7 +90,8 @@ TEST(Win32AnsiText, ConvertsUtf16WithTheDefaultCharacterForWhatCannotBeShown) {
   Win32AnsiText text;
   EXPECT_EQ(text.FromUtf16(u"Example Domain"), "Example Domain");
   EXPECT_EQ(text.FromUtf16(u"Cr\u00e8me br\u00fbl\u00e9e \u2013 \u2605"),
-            "Cr\xE8me br\xFBl\xE9" "e \x96 ?");
+            "Cr\xE8me br\xFBl\xE9"
+            "e \x96 ?");
   EXPECT_EQ(text.FromUtf16(u""), "");
   EXPECT_EQ(text.FromUtf16(std::u16string_view(u"a\0b", 3)), std::string("a\0b", 3));
 }

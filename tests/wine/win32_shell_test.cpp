@@ -28,11 +28,26 @@ bool WaitForFile(const std::string& path) {
   return false;
 }
 
+BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
+  if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+int VisibleTopLevelWindows() {
+  int count = 0;
+  EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// Failing quietly means no error dialog, from the shell or from a program it started.
 TEST(Win32Shell, TargetsThatCannotBeOpenedReturnQuietly) {
+  const int before = VisibleTopLevelWindows();
   Win32Shell shell;
-  shell.Execute(OpenRequest("C:\\no such folder\\missing file.html"));
-  shell.Execute(OpenRequest(" "));
-  shell.Execute(OpenRequest("Source URL"));
+  for (const char* target : {"C:\\no such folder\\missing file.html", " ", "Source URL"}) {
+    shell.Execute(OpenRequest(target));
+    Sleep(300);
+    EXPECT_EQ(VisibleTopLevelWindows(), before) << target;
+  }
 }
 
 // Wine refuses this request unless the adapter repeats it without the item-list flag, so the

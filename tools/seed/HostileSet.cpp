@@ -16,7 +16,10 @@ constexpr size_t kLargeHeaderBytes = 1 << 20;
 FILETIME Raw(DWORD high, DWORD low) { return {low, high}; }
 
 ContentEntry Content(std::string url, std::string headers) {
-  return {.url = std::move(url), .extension = "bin", .body = "x", .headers = std::move(headers),
+  return {.url = std::move(url),
+          .extension = "bin",
+          .body = "x",
+          .headers = std::move(headers),
           .modified = Raw(0x01DA'6F0B, 0x5C2E'A880)};
 }
 
@@ -60,6 +63,9 @@ std::vector<ContentEntry> HostileContent() {
 bool SeedHostileSet(CacheSeeder& seeder, std::vector<std::string>& refused) {
   for (const ContentEntry& entry : HostileContent())
     if (!seeder.AddContent(entry)) refused.push_back(seeder.Error());
+  if (!seeder.AddCookie(kHostileCookieUrl, "caf\xE9",
+                        "\xFF\x80; expires=Fri, 31 Dec 2037 23:59:59 GMT"))
+    refused.push_back(seeder.Error());
   for (const char* bytes : {"0", "19", "20", "21"}) {
     // Twenty leading bytes, then "T" as one UTF-16LE code unit, cut where the block ends.
     const std::string block = "\1\1\1\1\1\1\1\1\1\1\1\1\1\1\1\1\1\1\1\1T\0"s.substr(

@@ -24,12 +24,14 @@ inline constexpr char kHostileBytesHeader[] =
 inline constexpr const char* kHostileBrokenTimesUrl = "http://hostile.example/time-top-bit";
 inline constexpr const char* kHostileNeverUrl = "http://hostile.example/time-never";
 inline constexpr const char* kHostileHugeUrl = "http://hostile.example/3gib.iso";
+// A cookie whose name and value carry bytes with the high bit set.
+inline constexpr const char* kHostileCookieUrl = "http://hostile.example/jar/";
 // Followed by the size of the entry's header block: 0, 19, 20 or 21.
 inline constexpr const char* kHostileHistoryUrl = "http://hostile.example/history-block-";
 
 // What any program may leave in the cache: a 64 KiB URL, a 1 MiB header block, bytes with the
 // high bit set and NULs, times with the top bit set and at the largest signed value, a 3 GiB file,
-// history blocks of 0, 19, 20 and 21 bytes. Entries the cache refuses are described in `refused`
+// a cookie of such bytes, history blocks of 0, 19, 20 and 21 bytes. Entries the cache refuses are described in `refused`
 // and the rest is still seeded; true when it took them all.
 bool SeedHostileSet(CacheSeeder& seeder, std::vector<std::string>& refused);
 

@@ -13,7 +13,8 @@ int ClampToEntryRows(const GridGeometry& geometry, int row) {
 }  // namespace
 
 int RowAfterKey(const GridGeometry& geometry, int currentRow, GridKey key, bool ctrl) {
-  if (geometry.RowCount() <= geometry.FixedRows()) return currentRow;
+  if (geometry.RowCount() <= geometry.FixedRows() || ScrollStepOfKey(key, ctrl) != 0)
+    return currentRow;
   int target = currentRow;
   switch (key) {
     case GridKey::Up: target = currentRow - 1; break;
@@ -28,6 +29,12 @@ int RowAfterKey(const GridGeometry& geometry, int currentRow, GridKey key, bool 
     case GridKey::End: target = geometry.RowCount() - 1; break;
   }
   return ClampToEntryRows(geometry, target);
+}
+
+int ScrollStepOfKey(GridKey key, bool ctrl) {
+  if (!ctrl) return 0;
+  if (key == GridKey::Up) return -1;
+  return key == GridKey::Down ? 1 : 0;
 }
 
 int RowForDrag(const GridGeometry& geometry, int y) {

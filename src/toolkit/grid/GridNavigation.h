@@ -10,7 +10,12 @@ enum class GridKey { Up, Down, PageUp, PageDown, Home, End };
 // The row `key` moves the current row to, or `currentRow` when it leaves it where it is. Page Up
 // and Page Down move by the rows that fit under the header; with Ctrl they go to the first and
 // last wholly visible row, and Home and End go to the first and last entry row with or without it.
+// Up and Down with Ctrl leave the row where it is: they scroll (ScrollStepOfKey).
 int RowAfterKey(const GridGeometry& geometry, int currentRow, GridKey key, bool ctrl);
+
+// The rows `key` scrolls the view by without moving the current row: one up or down for Up and
+// Down with Ctrl, 0 for every other key.
+int ScrollStepOfKey(GridKey key, bool ctrl);
 
 // The row a left-button drag selects with the pointer at client height y: the row under it, or,
 // while the pointer is above the scrolling rows or below the client area, the row just beyond

@@ -36,8 +36,13 @@ void GridControl::KeyDown(WPARAM key) {
     case VK_RIGHT: ScrollColumns(1); return;
     default: return;
   }
+  const bool ctrl = KeyHeld(VK_CONTROL);
+  if (const int step = ScrollStepOfKey(move, ctrl)) {
+    if (geometry_.SetTopRow(geometry_.TopRow() + step)) Scrolled();
+    return;
+  }
   // Writing the row it already is raises nothing, so a key that cannot move stays silent.
-  table_.SetRow(RowAfterKey(geometry_, table_.Row(), move, KeyHeld(VK_CONTROL)));
+  table_.SetRow(RowAfterKey(geometry_, table_.Row(), move, ctrl));
 }
 
 LRESULT GridControl::KeyUp(WPARAM key, LPARAM lParam) {
