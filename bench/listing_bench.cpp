@@ -38,7 +38,7 @@ void CopyRecordStrings(UrlCache& cache, std::vector<std::string>& strings) {
 class Lister {
  public:
   void List(EntryTable& table, UrlCache& cache) const {
-    RefreshEntryTable(table, cache, vmContent, [&](const CacheEntryRecord& record) {
+    RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
       formatter_.AddEntryRow(table, record, vmContent);
     });
   }

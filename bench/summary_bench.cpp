@@ -20,7 +20,7 @@ int main() {
   const EntryRowFormatter formatter(locale, text);
   EntryTable table;
   const auto list = [&] {
-    RefreshEntryTable(table, cache, vmContent, [&](const CacheEntryRecord& record) {
+    RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
       formatter.AddEntryRow(table, record, vmContent);
     });
   };

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
   int bareEntries = 0;
   ListingSummary summary{};
   const auto list = [&] {
-    summary = RefreshEntryTable(table, cache, vmContent, [&](const CacheEntryRecord& record) {
+    summary = RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
       formatter.AddEntryRow(table, record, vmContent);
     });
   };

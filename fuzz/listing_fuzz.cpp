@@ -1,26 +1,46 @@
 // The listing over an in-memory cache that the input steers: records larger than every buffer,
 // injected answers at any call (code 122 again and again, a written-back size of 0 or of anything,
-// any error code), and entries deleted or added between calls. Whatever the cache answers, the
-// listing ends, closes the enumeration, releases every buffer, never holds two at once, never takes
-// one past the limit, and its summary counts the rows it left.
+// any error code, an exception), entries deleted or added between calls, and delivered records
+// spoiled as a faulty cache would (a URL pointer anywhere, a written-back size short of the
+// record). Beside the listing runs a reference written from the enumeration rules: it checks each
+// buffer size the listing passes, that no call comes after the end and that the listing does not
+// stop before it, and which calls deliver a record. The rows must be exactly the delivered records
+// of the view, in order, and the summary must count and sum them.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "FuzzCheck.h"
+#include "RowReference.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
-#include "cache/Summary.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
-#include "FuzzCheck.h"
 
 namespace tarnwick {
 namespace {
+
+constexpr uint32_t kFirstBuffer = 4096;
+// How many answers are injected, how many calls in a row each covers, and the largest size one
+// writes back. Code 122 fifteen times in a row, or a first call asking for tens of megabytes,
+// takes a buffer to its 64 MiB limit, which costs far more than the rest, so those answers have a
+// build of their own; here at most nine calls in a row answer 122 and buffers stay within 2 MiB.
+#ifndef TARNWICK_FUZZ_LONG_ANSWERS
+constexpr int kMaxAnswers = 3;
+constexpr int kMaxRepeat = 3;
+constexpr uint32_t kMaxAnsweredSize = 1u << 20;
+#else
+constexpr int kMaxAnswers = 6;
+constexpr int kMaxRepeat = 100;
+constexpr uint32_t kMaxAnsweredSize = UINT32_MAX;
+#endif
 
 class CheckedBuffers : public ListingBuffers {
  public:
@@ -41,29 +61,115 @@ class CheckedBuffers : public ListingBuffers {
   int live_ = 0;
 };
 
-// Forwards to the memory cache and, before each find call, lets the input delete or add an entry,
-// as another program using the cache would.
-class ChangingCache : public UrlCache {
+// A record as it was delivered, for the rows it must give.
+struct Delivered {
+  uint32_t type;
+  std::string url;
+  int64_t size;
+};
+
+// The enumeration as the rules run it. The first buffer is 4096 bytes; after code 122 the first
+// call gets twice the size the cache asked for, the next-entry call twice its last buffer, which
+// it keeps; no buffer grows past the limit, and a call that would need it to fails for good. A
+// written-back size of 0 ends the enumeration before the result counts, except on a retry after
+// code 122; any other failure ends it too.
+class EnumerationRules {
  public:
-  ChangingCache(MemoryUrlCache& cache, FuzzedDataProvider& data, std::vector<std::string>& urls)
+  enum class Phase { kFirst, kNext, kRetry, kEnded };
+
+  void BeforeCall(bool first, uint32_t given) {
+    TARNWICK_CHECK(phase_ != Phase::kEnded);
+    TARNWICK_CHECK(first == (phase_ == Phase::kFirst));
+    TARNWICK_CHECK(given == capacity_);
+  }
+
+  // Whether the call delivered a record.
+  bool AfterFirst(bool found, uint32_t size, uint32_t error) {
+    if (found) {
+      phase_ = Phase::kNext;
+      capacity_ = kFirstBuffer;
+      return true;
+    }
+    if (error != kErrorInsufficientBuffer || size > kMaxListingBuffer ||
+        capacity_ >= kMaxListingBuffer) {
+      phase_ = Phase::kEnded;
+    } else {
+      capacity_ = static_cast<uint32_t>(
+          std::min<uint64_t>(2 * uint64_t{std::max(size, capacity_)}, kMaxListingBuffer));
+    }
+    return false;
+  }
+
+  bool AfterNext(bool found, uint32_t size, uint32_t error) {
+    if (phase_ == Phase::kNext && size == 0) {
+      phase_ = Phase::kEnded;
+    } else if (!found && error == kErrorInsufficientBuffer && capacity_ < kMaxListingBuffer) {
+      capacity_ = std::min(2 * capacity_, kMaxListingBuffer);
+      phase_ = Phase::kRetry;
+    } else if (!found) {
+      phase_ = Phase::kEnded;
+    } else {
+      phase_ = Phase::kNext;
+      return true;
+    }
+    return false;
+  }
+
+  void Thrown() { phase_ = Phase::kEnded; }
+  Phase phase() const { return phase_; }
+
+ private:
+  Phase phase_ = Phase::kFirst;
+  uint32_t capacity_ = kFirstBuffer;
+};
+
+// Forwards to the memory cache, checking each call against the rules. Before each call the input
+// may delete or add an entry, as another program using the cache would; after a delivering call it
+// may spoil the record.
+class ObservedCache : public UrlCache {
+ public:
+  ObservedCache(MemoryUrlCache& cache, FuzzedDataProvider& data, std::vector<std::string>& urls)
       : cache_(cache), data_(data), urls_(urls) {}
 
   FindHandle FindFirst(const char* pattern, void* buffer, uint32_t& size) override {
     Change();
-    return cache_.FindFirst(pattern, buffer, size);
+    rules_.BeforeCall(true, size);
+    const uint32_t given = size;
+    FindHandle find = Call([&] { return cache_.FindFirst(pattern, buffer, size); });
+    if (find) Spoil(buffer, given, size);
+    if (rules_.AfterFirst(find != nullptr, size, cache_.LastError())) Record(buffer, given, size);
+    return find;
   }
   bool FindNext(FindHandle find, void* buffer, uint32_t& size) override {
     Change();
-    return cache_.FindNext(find, buffer, size);
+    rules_.BeforeCall(false, size);
+    const uint32_t given = size;
+    const bool found = Call([&] { return cache_.FindNext(find, buffer, size); });
+    if (found) Spoil(buffer, given, size);
+    if (rules_.AfterNext(found, size, cache_.LastError())) Record(buffer, given, size);
+    return found;
   }
   void FindClose(FindHandle find) override { cache_.FindClose(find); }
   bool Delete(const char* url) override { return cache_.Delete(url); }
   uint32_t LastError() const override { return cache_.LastError(); }
 
+  const EnumerationRules& rules() const { return rules_; }
+  const std::vector<Delivered>& delivered() const { return delivered_; }
+
  private:
-  void Change() {
+  template <typename CallCache>
+  std::invoke_result_t<CallCache> Call(CallCache call) {
     // A listing that loops forever shows up here long before libFuzzer's timeout.
     TARNWICK_CHECK(++calls_ < 100'000);
+    try {
+      return call();
+    } catch (...) {
+      rules_.Thrown();
+      throw;
+    }
+  }
+
+  void Change() {
     if (data_.remaining_bytes() == 0 || urls_.empty()) return;
     const uint8_t what = data_.ConsumeIntegral<uint8_t>();
     const std::string& url = urls_[what % urls_.size()];
@@ -71,9 +177,32 @@ class ChangingCache : public UrlCache {
     if (what >= 0xF0) cache_.Add({.sourceUrl = url + "/again", .header = "h"});
   }
 
+  void Spoil(void* buffer, uint32_t given, uint32_t& size) {
+    if (data_.remaining_bytes() == 0) return;
+    const uint8_t what = data_.ConsumeIntegral<uint8_t>();
+    if (what & 0x01) {
+      const int64_t offset = data_.ConsumeIntegralInRange<int64_t>(-16, int64_t{given} + 16);
+      static_cast<CacheEntryRecord*>(buffer)->lpszSourceUrlName = reinterpret_cast<char*>(
+          reinterpret_cast<uintptr_t>(buffer) + static_cast<uintptr_t>(offset));
+    }
+    if (what & 0x02) size = data_.ConsumeIntegralInRange<uint32_t>(0, given + 16);
+  }
+
+  void Record(const void* buffer, uint32_t given, uint32_t size) {
+    const auto& record = *static_cast<const CacheEntryRecord*>(buffer);
+    const auto* bytes = static_cast<const char*>(buffer);
+    const uint64_t entrySize = uint64_t{record.dwSizeHigh} << 32 | record.dwSizeLow;
+    delivered_.push_back({record.CacheEntryType,
+                          reference::Text(bytes, std::min(size, given),
+                                          reference::OffsetIn(bytes, record.lpszSourceUrlName)),
+                          static_cast<int64_t>(entrySize)});
+  }
+
   MemoryUrlCache& cache_;
   FuzzedDataProvider& data_;
   std::vector<std::string>& urls_;
+  EnumerationRules rules_;
+  std::vector<Delivered> delivered_;
   int calls_ = 0;
 };
 
@@ -90,8 +219,7 @@ MemoryCacheEntry AnyEntry(FuzzedDataProvider& data, std::vector<std::string>& ur
   entry.size = data.ConsumeIntegral<uint64_t>();
   entry.lastModified = {data.ConsumeIntegral<uint32_t>(), data.ConsumeIntegral<uint32_t>()};
   // Up to five times the first buffer, so that a record can outgrow every buffer tried so far.
-  if (shape & 0x20)
-    entry.header = std::string(data.ConsumeIntegralInRange<size_t>(0, 20'000), 'h');
+  if (shape & 0x20) entry.header = std::string(data.ConsumeIntegralInRange<size_t>(0, 20'000), 'h');
   return entry;
 }
 
@@ -103,7 +231,8 @@ InjectedAnswer AnyAnswer(FuzzedDataProvider& data) {
   answer.result = shape & 1;
   answer.error = shape & 2 ? data.ConsumeIntegral<uint32_t>() : kCodes[(shape >> 2) & 3];
   if (shape & 0x10) answer.size = 0;
-  if (shape & 0x20) answer.size = data.ConsumeIntegral<uint32_t>();
+  if (shape & 0x20) answer.size = data.ConsumeIntegralInRange<uint32_t>(0, kMaxAnsweredSize);
+  answer.throws = (shape & 0xC0) == 0xC0;
   return answer;
 }
 
@@ -117,9 +246,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   MemoryUrlCache memory;
   std::vector<std::string> urls;
   for (int n = data.ConsumeIntegralInRange(0, 24); n > 0; --n) memory.Add(AnyEntry(data, urls));
-  for (int n = data.ConsumeIntegralInRange(0, 6); n > 0; --n) {
+  for (int n = data.ConsumeIntegralInRange(0, kMaxAnswers); n > 0; --n) {
     const int firstCall = data.ConsumeIntegralInRange(1, 40);
-    const int count = data.ConsumeIntegralInRange(1, 100);
+    const int count = data.ConsumeIntegralInRange(1, kMaxRepeat);
     memory.InjectAnswer(firstCall, count, AnyAnswer(data));
   }
 
@@ -127,15 +256,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   Cp1252Text text;
   EntryRowFormatter formatter(locale, text);
   EntryTable table;
-  ChangingCache cache(memory, data, urls);
-  CheckedBuffers buffers;
-  const ListingSummary summary = RefreshEntryTable(
-      table, cache, view,
-      [&](const CacheEntryRecord& record) { formatter.AddEntryRow(table, record, view); },
-      buffers);
-
+  ObservedCache cache(memory, data, urls);
+  bool thrown = false;
+  ListingSummary summary{};
+  {
+    CheckedBuffers buffers;
+    try {
+      summary = RefreshEntryTable(
+          table, cache, view,
+          [&](const DeliveredRecord& record) { formatter.AddEntryRow(table, record, view); },
+          buffers);
+    } catch (const std::runtime_error&) {
+      thrown = true;
+    }
+  }
   TARNWICK_CHECK(memory.OpenFinds() == 0);
-  TARNWICK_CHECK(summary.count == table.RowCount() - 1);
-  TARNWICK_CHECK(summary.totalBytes == SumFileSizes(table));
+  TARNWICK_CHECK(cache.rules().phase() == EnumerationRules::Phase::kEnded);
+
+  std::vector<Delivered> rows;
+  for (const Delivered& record : cache.delivered())
+    if (reference::Shown(record.type, view)) rows.push_back(record);
+  TARNWICK_CHECK(table.RowCount() == static_cast<int>(rows.size()) + 1);
+  uint64_t total = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    TARNWICK_CHECK(table.Cell(0, row) == (rows[i].url.empty() ? " " : rows[i].url));
+    TARNWICK_CHECK(table.Cell(5, row) == std::to_string(rows[i].size));
+    total += static_cast<uint64_t>(rows[i].size);
+  }
+  if (!thrown) {
+    TARNWICK_CHECK(summary.count == static_cast<int32_t>(rows.size()));
+    TARNWICK_CHECK(summary.totalBytes == static_cast<int64_t>(total));
+  }
   return 0;
 }

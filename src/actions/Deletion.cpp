@@ -2,11 +2,10 @@
 
 #include <string>
 
+#include "cache/Columns.h"
+
 namespace tarnwick {
 namespace {
-
-constexpr int kUrlColumn = 0;
-constexpr int kOutcomeColumn = 3;
 
 const char* OutcomeText(bool deleted, uint32_t error) {
   if (deleted) return "DELETED";
@@ -18,18 +17,17 @@ const char* OutcomeText(bool deleted, uint32_t error) {
 }  // namespace
 
 void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache) {
-  // The cache takes a NUL-terminated key; the copy also cuts a cell at its first NUL.
-  const std::string url(table.Cell(kUrlColumn, row));
+  // The cache takes a NUL-terminated key.
+  const std::string url(TextUpToNul(table.Cell(kColSourceUrl, row)));
   const bool deleted = cache.Delete(url.c_str());
   const uint32_t error = deleted ? 0 : cache.LastError();
-  if (const char* outcome = OutcomeText(deleted, error))
-    table.SetCell(kOutcomeColumn, row, outcome);
+  if (const char* outcome = OutcomeText(deleted, error)) table.SetCell(kColUseCount, row, outcome);
 }
 
 void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache,
                             const std::function<void(int done, int total)>& afterRow) {
-  const int total = table.RowCount() - 1;
-  for (int row = 1; row < table.RowCount(); ++row) {
+  const int total = table.RowCount() - kFirstEntryRow;
+  for (int row = kFirstEntryRow; row < table.RowCount(); ++row) {
     DeleteEntryOfRow(table, row, cache);
     if (afterRow) afterRow(row, total);
   }

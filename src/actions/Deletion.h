@@ -8,8 +8,9 @@
 
 namespace tarnwick {
 
-// Deletes the entry whose URL is in column 0 of `row` and writes "DELETED", "FILE_NOT_FOUND" or
-// "ACCESS_DENIED" into column 3; other failures leave the cell as it was.
+// Deletes the entry whose URL is in the row's "Source URL" cell and writes "DELETED",
+// "FILE_NOT_FOUND" or "ACCESS_DENIED" over its "Use Count"; other failures leave the cell as it
+// was.
 void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache);
 
 // The same for every row after the header row, in order, whatever each outcome. `afterRow`, when

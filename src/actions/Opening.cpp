@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "cache/EntryTable.h"
+
 namespace tarnwick {
 namespace {
 
@@ -32,12 +34,12 @@ ShellExecuteRequest MakeOpenRequest(const char* target, void* ownerWindow) {
 }
 
 void ShellOpen(Shell& shell, std::string_view target, void* ownerWindow) {
-  const std::string file(target.substr(0, target.find('\0')));
+  const std::string file(TextUpToNul(target));
   shell.Execute(MakeOpenRequest(file.c_str(), ownerWindow));
 }
 
 bool IsBrowserUrl(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
+  text = TextUpToNul(text);
   return StartsWithIgnoringCase(text, "http:") || StartsWithIgnoringCase(text, "https:") ||
          StartsWithIgnoringCase(text, "ftp:");
 }

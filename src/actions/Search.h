@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cache/EntryTable.h"
+#include "platform/AnsiText.h"
 
 namespace tarnwick {
 
@@ -15,8 +16,10 @@ using UpperCaseTable = std::array<unsigned char, 256>;
 bool CellContains(std::string_view cell, std::string_view upperNeedle, const UpperCaseTable& upper);
 
 // The next row after the current one, wrapping to row 1 and ending with the current row itself, in
-// which any cell contains `searchText`. The header row is never searched.
+// which any cell contains `searchText`. The header row is never searched. On a double-byte code
+// page, given its `leads`, both bytes of a two-byte character stay as they are, and a hit starts
+// and ends only between characters.
 std::optional<int> FindNextRow(const EntryTable& table, std::string_view searchText,
-                               const UpperCaseTable& upper);
+                               const UpperCaseTable& upper, const LeadByteSet& leads = {});
 
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cache/DeliveredRecord.h"
 #include "cache/EntryTable.h"
 #include "cache/FileTimeText.h"
 #include "cache/HistoryTitle.h"
@@ -24,11 +25,12 @@ class EntryRowFormatter {
 
   // Writes the record into the table's last row and adds a new last row after it, to be filled
   // by the next call or removed when the listing ends. An entry of another view adds nothing.
-  void AddEntryRow(EntryTable& table, const CacheEntryRecord& record, TViewMode view) const;
+  void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
   // The row's texts: ten, and an eleventh (the header or the history title) in the Content and
-  // History views. Reads only what the record points to, within the sizes it gives.
-  std::vector<std::string> RowItems(const CacheEntryRecord& record, TViewMode view) const;
+  // History views. A string or header block that does not lie within the record's bytes is
+  // absent, an empty text.
+  std::vector<std::string> RowItems(const DeliveredRecord& delivered, TViewMode view) const;
 
  private:
   Locale& locale_;

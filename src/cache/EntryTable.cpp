@@ -1,8 +1,17 @@
 #include "cache/EntryTable.h"
 
+#include <cstring>
 #include <stdexcept>
 
 namespace tarnwick {
+
+std::string_view TextUpToNul(std::string_view text) {
+  // A cell never written has no storage at all, and memchr may not be given a null pointer.
+  if (text.empty()) return text;
+  const void* nul = std::memchr(text.data(), '\0', text.size());
+  if (!nul) return text;
+  return text.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - text.data()));
+}
 
 EntryTable::EntryTable() { rows_.resize(static_cast<size_t>(rowCount_)); }
 

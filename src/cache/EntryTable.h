@@ -15,6 +15,12 @@
 
 namespace tarnwick {
 
+// Where the entry rows start, below the header row that a listing writes.
+inline constexpr int kFirstEntryRow = 1;
+
+// A cell's text as it is shown, compared and handed on: up to its first NUL byte.
+std::string_view TextUpToNul(std::string_view text);
+
 // Told about every change, so a view repaints only what changed.
 class EntryTableObserver {
  public:
@@ -86,5 +92,12 @@ class EntryTable {
   int row_ = 1;
   EntryTableObserver* observer_ = nullptr;
 };
+
+// While a listing runs, the table's last row is the trailing row, the next one to be filled:
+// the entries listed so far are the rows between the header row and it.
+inline int TrailingRow(const EntryTable& table) { return table.RowCount() - 1; }
+inline int ListedEntries(const EntryTable& table) {
+  return TrailingRow(table) > kFirstEntryRow ? TrailingRow(table) - kFirstEntryRow : 0;
+}
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "cache/Listing.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "cache/Columns.h"
@@ -22,16 +23,22 @@ class RecordBuffer {
   void* Take(uint32_t bytes) {
     Release();
     data_ = buffers_.Take(bytes);
+    capacity_ = bytes;
     return data_;
   }
   void Release() {
     if (data_) buffers_.Release(std::exchange(data_, nullptr));
   }
-  const CacheEntryRecord& Record() const { return *static_cast<const CacheEntryRecord*>(data_); }
+  // The record the cache wrote, `writtenBack` being the size it reported. A cache may report more
+  // than it was given, but its record can only lie within the buffer.
+  DeliveredRecord Record(uint32_t writtenBack) const {
+    return {static_cast<const CacheEntryRecord*>(data_), std::min(writtenBack, capacity_)};
+  }
 
  private:
   ListingBuffers& buffers_;
   void* data_ = nullptr;
+  uint32_t capacity_ = 0;
 };
 
 // Closes the enumeration however the listing ends.
@@ -59,9 +66,10 @@ const char* PatternFor(TViewMode view) {
   return nullptr;
 }
 
+// The header row and a cleared trailing row.
 void ResetTable(EntryTable& table) {
-  table.SetRowCount(2);
-  table.ClearRow(1);
+  table.SetRowCount(kFirstEntryRow + 1);
+  table.ClearRow(kFirstEntryRow);
   for (int col = 0; col < EntryTable::kColCount; ++col)
     table.SetCell(col, 0, kColumnCaptions[static_cast<size_t>(col)]);
   table.SetFixedRows(1);
@@ -73,12 +81,14 @@ uint32_t GrownCapacity(uint64_t wanted, uint32_t current) {
   return wanted > kMaxListingBuffer ? kMaxListingBuffer : static_cast<uint32_t>(wanted);
 }
 
-// Starts the enumeration with the first record in `buffer`, or returns null when there is
-// nothing to list. A too small buffer is replaced by one twice the size the cache asks for.
-UrlCache::FindHandle FindFirstRecord(UrlCache& cache, const char* pattern, RecordBuffer& buffer) {
+// Starts the enumeration with the first record in `buffer` and its written-back size in `size`,
+// or returns null when there is nothing to list. A too small buffer is replaced by one twice the
+// size the cache asks for.
+UrlCache::FindHandle FindFirstRecord(UrlCache& cache, const char* pattern, RecordBuffer& buffer,
+                                     uint32_t& size) {
   uint32_t capacity = kStartCapacity;
   for (;;) {
-    uint32_t size = capacity;
+    size = capacity;
     if (UrlCache::FindHandle find = cache.FindFirst(pattern, buffer.Take(capacity), size))
       return find;
     const uint32_t error = cache.LastError();
@@ -95,7 +105,7 @@ UrlCache::FindHandle FindFirstRecord(UrlCache& cache, const char* pattern, Recor
 // Hands every further record to `addEntryRow` until the cache reports the end or fails. The
 // buffer is reused from call to call; when a record does not fit it doubles, and stays doubled.
 void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buffer,
-                   const std::function<void(const CacheEntryRecord&)>& addEntryRow) {
+                   const std::function<void(const DeliveredRecord&)>& addEntryRow) {
   uint32_t capacity = kStartCapacity;
   void* data = buffer.Take(capacity);
   for (;;) {
@@ -114,35 +124,45 @@ void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buf
     // Code 259 is the end. Any other failure leaves no record in the buffer, and going on would
     // only repeat it, so it ends the listing the same way.
     if (!delivered) return;
-    addEntryRow(buffer.Record());
+    addEntryRow(buffer.Record(size));
   }
 }
 
 }  // namespace
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow) {
+                                 const std::function<void(const DeliveredRecord&)>& addEntryRow) {
   HeapListingBuffers heap;
   return RefreshEntryTable(table, cache, view, addEntryRow, heap);
 }
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow,
+                                 const std::function<void(const DeliveredRecord&)>& addEntryRow,
                                  ListingBuffers& buffers) {
   ResetTable(table);
-  {
+  try {
     RecordBuffer buffer(buffers);
-    if (UrlCache::FindHandle find = FindFirstRecord(cache, PatternFor(view), buffer)) {
+    uint32_t size = 0;
+    if (UrlCache::FindHandle find = FindFirstRecord(cache, PatternFor(view), buffer, size)) {
       FindGuard guard(cache, find);
-      addEntryRow(buffer.Record());
+      addEntryRow(buffer.Record(size));
       buffer.Release();
       ListRemaining(cache, find, buffer, addEntryRow);
     }
+  } catch (...) {
+    // The row left for the next record may still show, or half show, a row of an earlier
+    // listing; left in place, Clear would delete an entry this listing never delivered.
+    table.SetRowCount(TrailingRow(table));
+    throw;
   }
   // An empty view ends like one whose entries were all filtered out: the row left for the next
   // record goes, and the summary counts what is left.
-  table.SetRowCount(table.RowCount() - 1);
-  return {table.RowCount() - 1, SumFileSizes(table)};
+  table.SetRowCount(TrailingRow(table));
+  return SummaryOf(table);
+}
+
+ListingSummary SummaryOf(const EntryTable& table) {
+  return {table.RowCount() - kFirstEntryRow, SumFileSizes(table)};
 }
 
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "cache/DeliveredRecord.h"
 #include "cache/EntryTable.h"
 #include "cache/ListingBuffers.h"
 #include "cache/ViewMode.h"
@@ -23,10 +24,15 @@ inline constexpr uint32_t kMaxListingBuffer = 64u << 20;
 // delivers for `view` to `addEntryRow` (which appends its row), removes the trailing empty row
 // and sums the listed sizes. Every way the enumeration can end, including an empty view and
 // failing calls, ends this way; the enumeration handle is closed and every buffer released.
+// An exception from the cache, a buffer or `addEntryRow` is passed on after the same ending, so
+// the table then holds only rows of records delivered before it.
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow);
+                                 const std::function<void(const DeliveredRecord&)>& addEntryRow);
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const CacheEntryRecord&)>& addEntryRow,
+                                 const std::function<void(const DeliveredRecord&)>& addEntryRow,
                                  ListingBuffers& buffers);
+
+// The rows after the header row and their summed sizes.
+ListingSummary SummaryOf(const EntryTable& table);
 
 }  // namespace tarnwick

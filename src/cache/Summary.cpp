@@ -7,19 +7,6 @@ namespace {
 
 constexpr uint64_t kBytesPerMegabyte = uint64_t{1} << 20;
 
-// The digits of `value` with `separator` before every group of three from the right. A NUL
-// separator (a locale with none set) adds nothing, so the text is not cut short.
-std::string GroupedDigits(uint64_t value, char separator) {
-  std::string digits = std::to_string(value);
-  if (separator == '\0') return digits;
-  std::string grouped;
-  for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += separator;
-    grouped += digits[i];
-  }
-  return grouped;
-}
-
 uint64_t Magnitude(int64_t value) {
   return value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
 }
@@ -34,6 +21,17 @@ uint64_t MegabyteHundredths(uint64_t bytes) {
 }
 
 }  // namespace
+
+std::string GroupedDigits(uint64_t value, char separator) {
+  std::string digits = std::to_string(value);
+  if (separator == '\0') return digits;
+  std::string grouped;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += separator;
+    grouped += digits[i];
+  }
+  return grouped;
+}
 
 int64_t FileSizeOfCell(std::string_view cell) {
   size_t at = cell.find_first_not_of(' ');
@@ -59,7 +57,7 @@ int64_t SumFileSizes(const EntryTable& table) {
   // only store of what was listed, and the summary counts what the rows say.
   // Added as unsigned so that a sum past the 64-bit range wraps instead of being undefined.
   uint64_t total = 0;
-  for (int row = 1; row < table.RowCount(); ++row)
+  for (int row = kFirstEntryRow; row < table.RowCount(); ++row)
     total += static_cast<uint64_t>(FileSizeOfCell(table.Cell(kColFileSize, row)));
   return static_cast<int64_t>(total);
 }

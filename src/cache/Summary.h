@@ -9,6 +9,10 @@
 
 namespace tarnwick {
 
+// The digits of `value` with `separator` before every group of three from the right. A NUL
+// separator (a locale with none set) adds nothing, so the text is not cut short.
+std::string GroupedDigits(uint64_t value, char separator);
+
 // A "File Size" cell as a 64-bit number: optional leading blanks, an optional sign and decimal
 // digits with nothing after them. Any other text, or a number beyond 64 bits, counts as 0: the
 // listing only ever writes digits there, so such a cell holds no size to count.

@@ -3,6 +3,8 @@
 // it follows on a resize, its place in the tab order, and the view that shows it. Models never
 // see a window; a view (the native peer) is told what changed and shows it.
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "toolkit/Geometry.h"
 
@@ -57,6 +59,11 @@ class Control {
   // The focus arrived by an arrow key; a radio button then reports a click.
   virtual void FocusedByArrowKey() {}
 
+  // What assistive technology calls a control that shows no caption saying what it is; empty
+  // for the others. Its view applies it when it makes the native control.
+  const std::string& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+
   void SetView(ControlView* view) { view_ = view; }
 
  protected:
@@ -71,6 +78,7 @@ class Control {
   Size parent_{};
   int tabOrder_ = -1;
   bool tabStop_ = false;
+  std::string accessibleName_;
   ControlView* view_ = nullptr;
 };
 

@@ -1,16 +1,13 @@
 #include "window/BusyMonitor.h"
 
+#include "cache/Summary.h"
+
 namespace tarnwick {
 namespace {
 
-std::string Grouped(int count, NumberSeparators separators) {
-  const std::string digits = std::to_string(count < 0 ? 0 : count);
-  std::string grouped;
-  for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += separators.thousands;
-    grouped += digits[i];
-  }
-  return grouped;
+// A count as the status line shows it; a negative one is shown as 0.
+std::string Grouped(int count, char separator) {
+  return GroupedDigits(count < 0 ? 0 : static_cast<uint64_t>(count), separator);
 }
 
 }  // namespace
@@ -24,12 +21,13 @@ BusyScope::~BusyScope() {
 }
 
 std::string ListingProgressText(int rowsListed, NumberSeparators separators) {
-  return "Listing... " + Grouped(rowsListed, separators) +
+  return "Listing... " + Grouped(rowsListed, separators.thousands) +
          (rowsListed == 1 ? " entry" : " entries");
 }
 
 std::string DeletionProgressText(int done, int total, NumberSeparators separators) {
-  return "Deleting... " + Grouped(done, separators) + " of " + Grouped(total, separators);
+  return "Deleting... " + Grouped(done, separators.thousands) + " of " +
+         Grouped(total, separators.thousands);
 }
 
 bool ProgressThrottle::Due(uint32_t now) {

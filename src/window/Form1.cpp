@@ -47,28 +47,29 @@ void TForm1::btn_RefreshClick() { RefreshList(); }
 void TForm1::grdClick() {
   std::vector<std::string> lines = grd.CopyRow(grd.Row());
   // The box shows text only up to a NUL, as the grid does.
-  for (std::string& line : lines) line.resize(std::string_view(line.c_str()).size());
+  for (std::string& line : lines) line.resize(TextUpToNul(line).size());
   Memo1.SetLines(lines);
 }
 
 void TForm1::RefreshList() {
-  // A listing that fails leaves the status line as it was, not showing the progress count.
-  const std::string statusBefore = lbl_Status.Caption();
   try {
     const BusyScope scope(monitor_);
     const ListingSummary summary =
-        RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const CacheEntryRecord& record) {
+        RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
           AddEntryRow(record);
-          if (monitor_) monitor_->ListingProgress(std::max(0, grd.RowCount() - 2));
+          if (monitor_) monitor_->ListingProgress(ListedEntries(grd));
         });
     lbl_Status.SetCaption(FormatSummary(summary.count, summary.totalBytes, separators_));
   } catch (...) {
-    lbl_Status.SetCaption(statusBefore);
+    // The table keeps the rows listed before the failure; the status line counts those, not
+    // the progress count nor an earlier listing.
+    const ListingSummary listed = SummaryOf(grd);
+    lbl_Status.SetCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
     throw;
   }
 }
 
-void TForm1::AddEntryRow(const CacheEntryRecord& record) {
+void TForm1::AddEntryRow(const DeliveredRecord& record) {
   formatter_.AddEntryRow(grd, record, FViewMode);
 }
 

@@ -2,14 +2,13 @@
 #include "actions/Deletion.h"
 #include "actions/Opening.h"
 #include "actions/Search.h"
+#include "cache/Columns.h"
 #include "toolkit/Keys.h"
 #include "window/Form1.h"
 
 namespace tarnwick {
 namespace {
 
-constexpr int kUrlColumn = 0;
-constexpr int kLocalFileColumn = 1;
 constexpr uint32_t kDefaultBeep = 0;
 
 }  // namespace
@@ -17,7 +16,8 @@ constexpr uint32_t kDefaultBeep = 0;
 void TForm1::SearchNext() {
   // The table is read fresh at every search, so a change of the user's locale counts at once.
   const UpperCaseTable upper = platform_.text.UpperCaseTable();
-  const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), upper);
+  const LeadByteSet leads = platform_.text.LeadBytes();
+  const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), upper, leads);
   if (!hit) {
     platform_.shell.MessageBeep(kDefaultBeep);
     return;
@@ -55,12 +55,12 @@ void TForm1::bnt_ClearClick() {
 void TForm1::Deletethisentry1Click() { DeleteEntryOfRow(grd, grd.Row(), platform_.cache); }
 
 void TForm1::OpeninBrowser1Click() {
-  const std::string_view url = grd.Cell(kUrlColumn, grd.Row());
+  const std::string_view url = grd.Cell(kColSourceUrl, grd.Row());
   if (IsBrowserUrl(url)) ShellOpen(platform_.shell, url, Handle());
 }
 
 void TForm1::Openlocalfile1Click() {
-  ShellOpen(platform_.shell, grd.Cell(kLocalFileColumn, grd.Row()), Handle());
+  ShellOpen(platform_.shell, grd.Cell(kColLocalFile, grd.Row()), Handle());
 }
 
 }  // namespace tarnwick

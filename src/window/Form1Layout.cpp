@@ -49,6 +49,11 @@ void TForm1::ReadLayout() {
   btn_Refresh.SetCaption("Refresh");
   btn_Search.SetCaption("Search");
 
+  // The controls whose purpose no caption tells, as a screen reader names them.
+  edt_Search.SetAccessibleName("Search text");
+  grd.SetAccessibleName("Entries");
+  Memo1.SetAccessibleName("Entry details");
+
   Deletethisentry1.caption = "Delete this entry";
   OpeninBrowser1.caption = "Open in browser";
   Openlocalfile1.caption = "Open local file";

@@ -5,6 +5,7 @@
 #include "toolkit/win32/ErrorBox.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/PopupMenuPeer.h"
+#include "toolkit/win32/WindowClass.h"
 
 namespace tarnwick {
 namespace {
@@ -17,23 +18,13 @@ constexpr uint32_t kProgressIntervalMs = 250;
 // How long a first listing may keep the window hidden before it is shown with the listing's
 // progress; a shorter one is over before the window appears.
 constexpr uint32_t kFirstListingHiddenMs = 500;
-constexpr WORD kArrowCursor = 32512;
-constexpr WORD kWaitCursor = 32514;
-
-HCURSOR SystemCursor(WORD id) { return LoadCursorA(nullptr, MAKEINTRESOURCEA(id)); }
+// The program's icon, resource 1 of res/tarnwick.rc.
+constexpr WORD kApplicationIcon = 1;
 
 bool RegisterFormClass(WNDPROC windowProc) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(GetModuleHandleA(nullptr), kClassName, &windowClass)) return true;
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(1));
-  windowClass.hCursor = SystemCursor(kArrowCursor);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExA(&windowClass) != 0;
+  return RegisterWindowClassOnce(
+      kClassName, windowProc, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kApplicationIcon)),
+      LoadCursorA(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
 }
 
 int StartShowCommand(int showCommand) {
@@ -127,6 +118,7 @@ void FormHost::CreateControls() {
   status_.Create(window_, id++, LabelPeer::kWindow, font_.font);
 
   grid_.OnContextMenu = [this](POINT screen) { ShowPopup(screen); };
+  grid_.SetAccessibleName(form_.grd.AccessibleName());
   focus_ = content_.Handle();
   controlsCreated_ = true;
 }
@@ -155,20 +147,19 @@ HWND FormHost::WindowOf(const Control& control) const {
 }
 
 LRESULT CALLBACK FormHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Bound at the first message, so every later one finds this object.
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<FormHost*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* host = reinterpret_cast<FormHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* host = WindowObject<FormHost>(window, message, lParam);
   if (!host) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) host->window_ = window;
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    UnbindWindowObject(window);
     host->window_ = nullptr;
     host->form_.SetHandle(nullptr);
   }
-  return host->HandleMessage(message, wParam, lParam);
+  // The one boundary for every handler the window's messages run: nothing thrown may cross
+  // into the system's message dispatch. The error box reports it and the window carries on.
+  LRESULT result = 0;
+  RunGuarded(window, [&] { result = host->HandleMessage(message, wParam, lParam); });
+  return result;
 }
 
 LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -193,7 +184,7 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETCURSOR:
       if (!busy_) break;
-      SetCursor(SystemCursor(kWaitCursor));
+      SetCursor(LoadCursorA(nullptr, IDC_WAIT));
       return TRUE;
     case WM_SETTINGCHANGE:
       form_.SettingsChanged();
@@ -213,7 +204,7 @@ void FormHost::Command(HWND control, WORD code) {
   if (busy_ && code != EN_CHANGE) return;
   for (NativePeer* peer : peers_) {
     if (peer->Handle() != control) continue;
-    RunGuarded(window_, [peer, code] { peer->Command(code); });
+    peer->Command(code);
     return;
   }
 }
@@ -339,7 +330,7 @@ void FormHost::BusyStarted() {
   busy_ = true;
   grid_.BlockInput(true);
   throttle_.Restart(clock_());
-  SetCursor(SystemCursor(kWaitCursor));
+  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
 }
 
 void FormHost::ListingProgress(int rowsListed) {
@@ -363,7 +354,7 @@ void FormHost::ShowProgress(const std::function<std::string()>& text) {
 void FormHost::BusyFinished() {
   busy_ = false;
   grid_.BlockInput(false);
-  SetCursor(SystemCursor(kArrowCursor));
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
   // Carried out from the message loop, once the work has left the stack.
   if (closePending_ && window_) PostMessageA(window_, WM_CLOSE, 0, 0);
   closePending_ = false;

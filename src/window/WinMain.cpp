@@ -1,6 +1,7 @@
 // Start-up: the platform's services, the main window with its first listing, the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "platform/win32/WinInetCache.h"
 #include "platform/win32/Win32AnsiText.h"
@@ -12,6 +13,9 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  // Assistive technology in other processes reaches the grid's objects through COM, and names the
+  // edit boxes through COM's annotation service.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
   tarnwick::WinInetCache cache;
   tarnwick::Win32Locale locale;

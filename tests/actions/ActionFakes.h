@@ -60,6 +60,14 @@ inline UpperCaseTable TestUpperCaseTable() {
   return table;
 }
 
+// The lead bytes of code page 932 (Japanese Shift-JIS), whose trail bytes include a-z and A-Z.
+inline LeadByteSet TestCp932LeadBytes() {
+  LeadByteSet leads{};
+  for (int byte = 0x81; byte <= 0xFC; ++byte)
+    leads[static_cast<size_t>(byte)] = byte <= 0x9F || byte >= 0xE0;
+  return leads;
+}
+
 // A listed table: captions in row 0, `rows` entry rows whose URL is "http://host/<row>".
 inline void FillTable(EntryTable& table, int rows) {
   table.SetRowCount(rows + 1);

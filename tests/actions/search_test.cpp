@@ -8,6 +8,7 @@ namespace tarnwick {
 namespace {
 
 using testing::FillTable;
+using testing::TestCp932LeadBytes;
 using testing::TestUpperCaseTable;
 
 class SearchTest : public ::testing::Test {
@@ -70,6 +71,36 @@ TEST_F(SearchTest, NeedleLongerThanCellOrAtItsEnd) {
   EXPECT_EQ(Find("abcd"), std::nullopt);
   EXPECT_EQ(Find("bc"), 8);
   EXPECT_EQ(Find(std::string(100000, 'x')), std::nullopt);
+}
+
+TEST_F(SearchTest, DoubleByteCharactersAreNeitherUpperCasedNorSplit) {
+  // "\x83\x61" and "\x83\x41" are katakana: lead byte 0x83, trail bytes 'a' and 'A'.
+  const struct {
+    const char* cell;
+    const char* search;
+    bool hit;
+  } cases[] = {
+      {"\x83\x61", "A", false},             // a trail byte is no letter
+      {"\x83\x41", "a", false},             // nor does a hit start on one
+      {"\x83\x83\x61", "\x83\x61", false},  // a trail byte 0x83, then a single 'a'
+      {"\x83\x83\x61", "A", true},
+      {"x\x83\x61", "\x83\x61", true},
+      {"ab\x83\x61"
+       "cd",
+       "B\x83\x61"
+       "C",
+       true},
+      {"\x83\x61", "\x83\x41", false},
+  };
+  const LeadByteSet leads = TestCp932LeadBytes();
+  EntryTable one;
+  one.SetRowCount(2);
+  for (const auto& each : cases) {
+    one.SetCell(0, 1, each.cell);
+    EXPECT_EQ(FindNextRow(one, each.search, upper, leads).has_value(), each.hit)
+        << "search " << ::testing::PrintToString(std::string(each.search)) << " in "
+        << ::testing::PrintToString(std::string(each.cell));
+  }
 }
 
 TEST_F(SearchTest, SingleCaptionRowIsNeverSearched) {

@@ -1,11 +1,10 @@
-#include "cache/EntryRow.h"
-
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "cache/EntryRow.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
@@ -94,10 +93,9 @@ class AddEntryRowTest : public ::testing::Test {
     uint32_t size = static_cast<uint32_t>(buffer.size());
     void* find = cache.FindFirst(nullptr, buffer.data(), size);
     EXPECT_NE(find, nullptr);
-    CacheEntryRecord record;
-    std::memcpy(&record, buffer.data(), sizeof record);
     const int rows = table.RowCount();
-    formatter.AddEntryRow(table, record, view);
+    formatter.AddEntryRow(table, {reinterpret_cast<const CacheEntryRecord*>(buffer.data()), size},
+                          view);
     cache.FindClose(find);
     if (table.RowCount() == rows) return {};
     EXPECT_EQ(table.RowCount(), rows + 1);
@@ -174,6 +172,73 @@ TEST_F(AddEntryRowTest, OldTextsOfTheLastRowAreClearedFirst) {
   EXPECT_EQ(table.Cell(0, 1), "first");
   EXPECT_EQ(table.RowCount(), 4);
 }
+
+// A record whose pointers or sizes the cache got wrong, in a buffer that ends where the record's
+// bytes end, so that a read past them is caught.
+struct Malformed {
+  const char* what;
+  void (*spoil)(CacheEntryRecord& record, char* end);
+  TViewMode view;
+  std::vector<std::string> urlFileHeader;
+};
+
+void PrintTo(const Malformed& malformed, std::ostream* out) { *out << malformed.what; }
+
+class MalformedRecordTest : public AddEntryRowTest,
+                            public ::testing::WithParamInterface<Malformed> {};
+
+TEST_P(MalformedRecordTest, ReadsNothingOutsideTheRecordAndShowsWhatDoesNotFitAsAbsent) {
+  const Malformed& malformed = GetParam();
+  const MemoryCacheEntry entry{
+      .sourceUrl = "http://a.test/",
+      .localFile = "C:\\f",
+      .header = malformed.view == vmHistory ? HistoryBlock(u"Title") : std::string("HTTP/1.1")};
+  const uint32_t bytes = MemoryUrlCache::RecordSize(entry);
+  const auto buffer = std::make_unique<char[]>(bytes);
+  MemoryUrlCache::WriteRecord(entry, buffer.get());
+  auto& record = *reinterpret_cast<CacheEntryRecord*>(buffer.get());
+  malformed.spoil(record, buffer.get() + bytes);
+
+  const std::vector<std::string> items = formatter.RowItems({&record, bytes}, malformed.view);
+  EXPECT_EQ((std::vector<std::string>{items[0], items[1], items[10]}), malformed.urlFileHeader);
+}
+
+// Each writes a pointer or size that the platform's own record would never hold. The header block
+// ends the record and holds no NUL.
+INSTANTIATE_TEST_SUITE_P(
+    EachFault, MalformedRecordTest,
+    ::testing::Values(
+        Malformed{"UrlJustPastTheEnd",
+                  [](CacheEntryRecord& r, char* end) { r.lpszSourceUrlName = end; },
+                  vmContent,
+                  {"", "C:\\f", "HTTP/1.1"}},
+        Malformed{"UrlBeforeTheRecord",
+                  [](CacheEntryRecord& r, char*) {
+                    r.lpszSourceUrlName = reinterpret_cast<char*>(&r) - 4096;
+                  },
+                  vmContent,
+                  {"", "C:\\f", "HTTP/1.1"}},
+        Malformed{"FileWithNoNulBeforeTheEnd",
+                  [](CacheEntryRecord& r, char*) { r.lpszLocalFileName = r.lpHeaderInfo; },
+                  vmContent,
+                  {"http://a.test/", "", "HTTP/1.1"}},
+        Malformed{"HeaderOneByteTooLong",
+                  [](CacheEntryRecord& r, char*) { ++r.dwHeaderInfoSize; },
+                  vmContent,
+                  {"http://a.test/", "C:\\f", ""}},
+        Malformed{"HeaderOfFourGiB",
+                  [](CacheEntryRecord& r, char*) { r.dwHeaderInfoSize = 0xFFFF'FFFF; },
+                  vmContent,
+                  {"http://a.test/", "C:\\f", ""}},
+        Malformed{"HeaderJustPastTheEnd",
+                  [](CacheEntryRecord& r, char* end) { r.lpHeaderInfo = end; },
+                  vmContent,
+                  {"http://a.test/", "C:\\f", ""}},
+        Malformed{"HistoryBlockTooLong",
+                  [](CacheEntryRecord& r, char*) { r.dwHeaderInfoSize += 2; },
+                  vmHistory,
+                  {"http://a.test/", "C:\\f", ""}}),
+    [](const ::testing::TestParamInfo<Malformed>& each) { return std::string(each.param.what); });
 
 }  // namespace
 }  // namespace tarnwick

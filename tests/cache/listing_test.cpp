@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/Deletion.h"
 #include "cache/EntryRow.h"
 #include "cache/Summary.h"
 #include "platform/portable/Cp1252Text.h"
@@ -21,6 +22,7 @@ namespace {
 class CountingBuffers : public ListingBuffers {
  public:
   void* Take(uint32_t bytes) override {
+    if (sizes.size() + 1 == failingTake) throw std::bad_alloc();
     if (live > 0) ++overlapping;
     ++live;
     sizes.push_back(bytes);
@@ -35,6 +37,8 @@ class CountingBuffers : public ListingBuffers {
   int live = 0;
   int overlapping = 0;
   std::vector<uint32_t> sizes;
+  // Counted from 1 over every buffer taken; 0 fails none.
+  size_t failingTake = 0;
 };
 
 MemoryCacheEntry Entry(std::string url, uint32_t type, uint64_t size, size_t headerBytes = 16) {
@@ -54,9 +58,13 @@ class ListingTest : public ::testing::Test {
   }
 
   ListingSummary List(TViewMode view) {
+    int records = 0;
     return RefreshEntryTable(
         table, cache, view,
-        [&](const CacheEntryRecord& record) { formatter.AddEntryRow(table, record, view); },
+        [&](const DeliveredRecord& record) {
+          if (++records == failingRecord) throw std::runtime_error("formatting failed");
+          formatter.AddEntryRow(table, record, view);
+        },
         buffers);
   }
   std::vector<std::string> Urls() const {
@@ -72,6 +80,8 @@ class ListingTest : public ::testing::Test {
   MemoryUrlCache cache;
   CountingBuffers buffers;
   int clicks = 0;
+  // The record, counted from 1 in each listing, whose row cannot be formatted; 0 fails none.
+  int failingRecord = 0;
 };
 
 TEST_F(ListingTest, EachViewListsItsEntriesUnderTheCaptionsAndSumsTheirSizes) {
@@ -189,13 +199,62 @@ TEST_F(ListingTest, ARowThatCannotBeAddedStillReleasesEverything) {
   cache.Add(Entry("http://1.test/", 1, 1));
   cache.Add(Entry("http://2.test/", 1, 1));
   int calls = 0;
-  EXPECT_THROW(RefreshEntryTable(table, cache, vmContent,
-                                 [&](const CacheEntryRecord&) {
-                                   if (++calls == 2) throw std::runtime_error("out of memory");
-                                 },
-                                 buffers),
+  EXPECT_THROW(RefreshEntryTable(
+                   table, cache, vmContent,
+                   [&](const DeliveredRecord&) {
+                     if (++calls == 2) throw std::runtime_error("out of memory");
+                   },
+                   buffers),
                std::runtime_error);
 }
+
+// A Content listing that fails at one step, and the URLs it delivered before.
+struct Failure {
+  const char* step;
+  int throwingCall = 0;
+  size_t failingTake = 0;
+  int failingRecord = 0;
+  std::vector<std::string> delivered;
+};
+
+void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.step; }
+
+class FailedListingTest : public ListingTest, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(FailedListingTest, LeavesOnlyTheRowsItDeliveredForClear) {
+  const Failure& failure = GetParam();
+  cache.Add(Entry("http://1.test/", 1, 1));
+  cache.Add(Entry("http://2.test/", 1, 1, 5000));
+  cache.Add(Entry("http://3.test/", 1, 1));
+  for (const char* url : {"Cookie:u@1/", "Cookie:u@2/", "Cookie:u@3/", "Cookie:u@4/"})
+    cache.Add(Entry(url, 0x0010'0001, 1));
+  // A longer listing of another view leaves its rows hidden, texts and all, past the next one.
+  EXPECT_EQ(List(vmCookies).count, 4);
+  if (failure.throwingCall)
+    cache.InjectAnswer(cache.FindCalls() + failure.throwingCall, 1, {.throws = true});
+  if (failure.failingTake) buffers.failingTake = buffers.sizes.size() + failure.failingTake;
+  failingRecord = failure.failingRecord;
+
+  EXPECT_ANY_THROW(List(vmContent));
+  EXPECT_EQ(Urls(), failure.delivered);
+  DeleteEntriesOfAllRows(table, cache);
+  EXPECT_EQ(cache.EntryCount(), 7 - failure.delivered.size());
+  for (const std::string& url : failure.delivered) EXPECT_FALSE(cache.Contains(url));
+}
+
+// In the Content listing call 1 delivers 1.test; 2.test outgrows the next-entry buffer (take 2),
+// so call 2 answers 122 and call 3 delivers it in a larger one (take 3).
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, FailedListingTest,
+    ::testing::Values(Failure{.step = "FirstCall", .throwingCall = 1, .delivered = {}},
+                      Failure{.step = "Growth", .failingTake = 3, .delivered = {"http://1.test/"}},
+                      Failure{.step = "NextCall",
+                              .throwingCall = 4,
+                              .delivered = {"http://1.test/", "http://2.test/"}},
+                      Failure{.step = "RowFormatting",
+                              .failingRecord = 3,
+                              .delivered = {"http://1.test/", "http://2.test/"}}),
+    [](const ::testing::TestParamInfo<Failure>& each) { return std::string(each.param.step); });
 
 }  // namespace
 }  // namespace tarnwick

@@ -1,13 +1,16 @@
 // The grid window driven with real messages: which inputs move the table's current row and how
 // often the table's click notification comes.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <oleacc.h>
+#include <windows.h>
+#include <wrl/client.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cache/EntryTable.h"
+#include "toolkit/grid/GridAccessibility.h"
 #include "toolkit/win32/grid/GridControl.h"
 
 namespace tarnwick {
@@ -80,6 +83,133 @@ class GridControlTest : public ::testing::Test {
   std::vector<int> clickedRows_;
   std::vector<POINT> menuPoints_;
 };
+
+VARIANT Child(long id) {
+  VARIANT child;
+  child.vt = VT_I4;
+  child.lVal = id;
+  return child;
+}
+
+// What assistive technology in this process gets from the grid.
+class AccessibleGridControlTest : public GridControlTest {
+ protected:
+  void SetUp() override {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    GridControlTest::SetUp();
+    ASSERT_EQ(AccessibleObjectFromWindow(grid_.Handle(), static_cast<DWORD>(OBJID_CLIENT),
+                                         IID_PPV_ARGS(&table)),
+              S_OK);
+  }
+  void TearDown() override {
+    GridControlTest::TearDown();
+    table.Reset();
+    CoUninitialize();
+  }
+
+  Microsoft::WRL::ComPtr<IAccessible> Row(int row) {
+    IDispatch* child = nullptr;
+    Microsoft::WRL::ComPtr<IAccessible> object;
+    if (table->get_accChild(Child(ChildOfRow(row)), &child) == S_OK) {
+      child->QueryInterface(IID_PPV_ARGS(&object));
+      child->Release();
+    }
+    return object;
+  }
+  std::wstring Name(IAccessible* object, HRESULT expected = S_OK) {
+    BSTR name = nullptr;
+    EXPECT_EQ(object->get_accName(Child(CHILDID_SELF), &name), expected);
+    std::wstring text = name ? name : L"";
+    SysFreeString(name);
+    return text;
+  }
+
+  Microsoft::WRL::ComPtr<IAccessible> table;
+};
+
+// The grid's events; the system's own, for the host window, are left out.
+HWND watched = nullptr;
+std::vector<std::tuple<DWORD, HWND, LONG>> events;
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                          DWORD) {
+  if (window == watched && object == OBJID_CLIENT) events.emplace_back(event, window, child);
+}
+
+TEST_F(AccessibleGridControlTest, RowObjectsFollowTheTableAndFailOnceTheWindowIsGone) {
+  // The row and cell under a point on screen: row 2, column 1.
+  POINT point{200, 2 * 16 + 8};
+  ClientToScreen(grid_.Handle(), &point);
+  VARIANT hit;
+  VariantInit(&hit);
+  ASSERT_EQ(table->accHitTest(point.x, point.y, &hit), S_OK);
+  ASSERT_EQ(hit.vt, VT_DISPATCH);
+  Microsoft::WRL::ComPtr<IAccessible> hitRow;
+  hit.pdispVal->QueryInterface(IID_PPV_ARGS(&hitRow));
+  VariantClear(&hit);
+  EXPECT_EQ(Name(hitRow.Get()), L"row 2");
+  ASSERT_EQ(hitRow->accHitTest(point.x, point.y, &hit), S_OK);
+  EXPECT_EQ(hit.lVal, 2);
+
+  auto last = Row(kRows);
+  ASSERT_TRUE(last);
+  EXPECT_EQ(Name(last.Get()), L"row 300");
+  // Relisted shorter, the old row object fails; longer again, it reads the row at its index.
+  table_.SetRowCount(10);
+  Name(last.Get(), E_FAIL);
+  table_.SetRowCount(kRows + 1);
+  table_.SetCell(0, kRows, "relisted");
+  EXPECT_EQ(Name(last.Get()), L"relisted");
+
+  // The default action and selecting are a click on the row; the header row has neither.
+  EXPECT_EQ(last->accDoDefaultAction(Child(CHILDID_SELF)), S_OK);
+  EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, Child(ChildOfRow(3))), S_OK);
+  EXPECT_EQ(table->accDoDefaultAction(Child(ChildOfRow(0))), DISP_E_MEMBERNOTFOUND);
+  EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, Child(ChildOfRow(0))), E_INVALIDARG);
+  EXPECT_EQ(clickedRows_, (std::vector<int>{kRows, 3}));
+  // While a listing or a Clear runs the grid takes no input, and no accessible action either.
+  grid_.BlockInput(true);
+  last->accDoDefaultAction(Child(CHILDID_SELF));
+  table->accSelect(SELFLAG_TAKESELECTION, Child(ChildOfRow(7)));
+  grid_.BlockInput(false);
+  EXPECT_EQ(table_.Row(), 3);
+  EXPECT_EQ(clickedRows_.size(), 2u);
+
+  DestroyWindow(host_);
+  LONG count = 0;
+  EXPECT_EQ(table->get_accChildCount(&count), RPC_E_DISCONNECTED);
+  Name(last.Get(), RPC_E_DISCONNECTED);
+  EXPECT_EQ(last->accDoDefaultAction(Child(CHILDID_SELF)), RPC_E_DISCONNECTED);
+}
+
+TEST_F(AccessibleGridControlTest, EventsComeOncePerPassAndFocusOnlyWithTheKeyboardFocus) {
+  events.clear();
+  watched = grid_.Handle();
+  HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_SELECTION, nullptr, RecordEvent,
+                      GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  HWND grid = grid_.Handle();
+  // A listing: reset, one row at a time, the last one dropped; told once it has run.
+  table_.SetFixedRows(0);
+  table_.SetRowCount(1);
+  for (int rows = 2; rows <= 1000; ++rows) table_.SetRowCount(rows);
+  table_.SetFixedRows(1);
+  table_.SetRowCount(999);
+  Pump();
+  using Event = std::tuple<DWORD, HWND, LONG>;
+  const LONG firstEntry = ChildOfRow(1);
+  EXPECT_EQ(events, (std::vector<Event>{{EVENT_OBJECT_REORDER, grid, CHILDID_SELF},
+                                        {EVENT_OBJECT_SELECTION, grid, firstEntry},
+                                        {EVENT_OBJECT_FOCUS, grid, firstEntry}}));
+
+  // With the focus elsewhere (a search from the search box), the row is selected, not focused.
+  events.clear();
+  SetFocus(host_);
+  table_.SetRow(5);
+  Pump();
+  EXPECT_EQ(events, (std::vector<Event>{{EVENT_OBJECT_SELECTION, grid, ChildOfRow(5)}}));
+  UnhookWinEvent(hook);
+}
 
 TEST_F(GridControlTest, KeysMoveTheRowAndClickOncePerMove) {
   Key(VK_DOWN);

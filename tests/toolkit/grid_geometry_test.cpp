@@ -1,8 +1,11 @@
-#include "toolkit/grid/GridGeometry.h"
-
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <tuple>
 #include <utility>
+
+#include "toolkit/grid/GridAccessibility.h"
+#include "toolkit/grid/GridGeometry.h"
 
 namespace tarnwick {
 namespace {
@@ -33,9 +36,9 @@ TEST(GridGeometryPaint, SpansRoundOutwardButNeverPastAnEdge) {
 
 TEST(GridGeometryPaint, AreasOutsideTheClientAreClippedNotShifted) {
   GridGeometry grid = EntryGrid(1000);
-  for (GridRect outside : {GridRect{0, -40, 585, 0}, GridRect{0, -40, 585, -16},
-                           GridRect{-50, 0, 0, 209}, GridRect{0, 209, 585, 400},
-                           GridRect{600, 0, 700, 209}, GridRect{10, 10, 10, 50}}) {
+  for (GridRect outside :
+       {GridRect{0, -40, 585, 0}, GridRect{0, -40, 585, -16}, GridRect{-50, 0, 0, 209},
+        GridRect{0, 209, 585, 400}, GridRect{600, 0, 700, 209}, GridRect{10, 10, 10, 50}}) {
     EXPECT_TRUE(grid.HeaderRowsIn(outside).Empty());
     EXPECT_TRUE(grid.BodyRowsIn(outside).Empty());
     EXPECT_TRUE(grid.ColumnsIn(outside).Empty());
@@ -104,7 +107,7 @@ TEST(GridGeometryHitTest, ColumnBordersCountOnlyInTheHeaderWithSlack) {
   // Column 0 ends between pixels 170 and 171; three pixels of slack either side.
   for (int x : {168, 170, 171, 173}) EXPECT_EQ(grid.ResizeBorderAt(x, 5, 3), 0) << x;
   for (int x : {167, 174}) EXPECT_EQ(grid.ResizeBorderAt(x, 5, 3), -1) << x;
-  EXPECT_EQ(grid.ResizeBorderAt(170, 16, 3), -1);  // first scrolling row
+  EXPECT_EQ(grid.ResizeBorderAt(170, 16, 3), -1);            // first scrolling row
   EXPECT_EQ(EntryGrid(1, 0).ResizeBorderAt(170, 5, 3), -1);  // no header row, no resizing
   grid.SetLeftCol(1);
   EXPECT_EQ(grid.ResizeBorderAt(88, 5, 3), 1);
@@ -119,6 +122,69 @@ TEST(GridGeometryHitTest, ColumnBordersCountOnlyInTheHeaderWithSlack) {
   EXPECT_EQ(narrow.ResizeBorderAt(53, 5, 3), 1);
   narrow.SetColumnWidth(1, 0);
   EXPECT_EQ(narrow.ResizeBorderAt(50, 5, 3), 1);
+}
+
+TEST(GridGeometryAccessibility, ChildIdsNameOnlyRowsAndCellsThatExist) {
+  GridGeometry grid = EntryGrid(1000);
+  for (auto [id, row, col] : {std::tuple{1L, 0, 0},
+                              {11L, 10, 10},
+                              {12L, 11, -1},
+                              {1000L, 999, -1},
+                              {0L, -1, -1},
+                              {-1L, -1, -1},
+                              {1001L, -1, -1},
+                              {LONG_MAX, -1, -1}}) {
+    EXPECT_EQ(RowOfChild(grid, id), row) << id;
+    EXPECT_EQ(ColumnOfChild(grid, id), col) << id;
+  }
+  EXPECT_EQ(ChildOfRow(0), 1);
+}
+
+TEST(GridGeometryAccessibility, BoundsAreThePartInViewOrOffscreenWhereTheyWouldLie) {
+  GridGeometry grid = EntryGrid(1000);
+  grid.SetTopRow(100);
+  grid.SetLeftCol(2);  // columns 0 and 1 lie left of the client area, from x = -260
+  const struct {
+    int row, col;
+    AccessibleBounds expected;
+  } cases[] = {
+      {0, -1, {{0, 0, 576, 16}, false}},       // the header row stays
+      {100, -1, {{0, 16, 576, 32}, false}},    // the top scrolling row
+      {99, -1, {{-260, 0, 576, 16}, true}},    // scrolled out above: it would lie under the header
+      {112, -1, {{0, 208, 576, 209}, false}},  // one pixel of it shows
+      {113, -1, {{-260, 224, 576, 240}, true}},  // below the view
+      {100, 0, {{-260, 16, -89, 32}, true}},     // scrolled out sideways
+      {100, 2, {{0, 16, 64, 32}, false}},       {0, 10, {{512, 0, 576, 16}, false}},
+      {113, 2, {{0, 224, 64, 240}, true}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(BoundsOf(grid, c.row, c.col), c.expected) << c.row << "," << c.col;
+  // Rows far below the view lie far below it, without overflowing.
+  GridGeometry huge = EntryGrid(2000000000);
+  AccessibleBounds last = BoundsOf(huge, 1999999999);
+  EXPECT_TRUE(last.offscreen);
+  EXPECT_GT(last.rect.top, 100000000);
+  EXPECT_LE(last.rect.bottom, INT_MAX / 2) << "room left to add the window's place on screen";
+}
+
+TEST(GridGeometryAccessibility, HitTestsFindTheRowThenTheCellUnderAPoint) {
+  GridGeometry grid = EntryGrid(1000);
+  grid.SetTopRow(500);
+  EXPECT_EQ(TableChildAt(grid, 5, 5), ChildOfRow(0));
+  EXPECT_EQ(TableChildAt(grid, 5, 16), ChildOfRow(500));
+  EXPECT_EQ(TableChildAt(grid, 584, 208), ChildOfRow(512));
+  for (auto [x, y] : {std::pair{-1, 5}, {585, 5}, {5, 209}}) {
+    EXPECT_EQ(TableChildAt(grid, x, y), kNoChild) << x << "," << y;
+  }
+  EXPECT_EQ(RowChildAt(grid, 500, 171, 16), 2);  // column 1
+  EXPECT_EQ(RowChildAt(grid, 501, 171, 16), kNoChild);
+  EXPECT_EQ(RowChildAt(grid, 0, 0, 0), 1);
+  EXPECT_EQ(RowChildAt(grid, 499, 5, 5), kNoChild) << "a row scrolled out is not under the header";
+
+  // Scrolled to the last column, the client area reaches past the table on the right.
+  grid.SetLeftCol(grid.MaxLeftCol());
+  EXPECT_EQ(TableChildAt(grid, 580, 20), kSelfChild);
+  EXPECT_EQ(RowChildAt(grid, 500, 580, 20), kNoChild);
 }
 
 TEST(GridGeometryScrolling, TopRowStaysWithinLimitsAsShapeAndSizeChange) {

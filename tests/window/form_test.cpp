@@ -215,7 +215,7 @@ TEST_F(FormTest, HostileEnvironmentListsAndSearchesWithoutFailing) {
   EXPECT_EQ(form.grd.Row(), row);
 }
 
-TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndTheStatusLineSurvivesBoth) {
+TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummarisesWhatItListed) {
   RecordingMonitor monitor;
   form.SetBusyMonitor(&monitor);
   form.FormCreate();
@@ -224,10 +224,11 @@ TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndTheStatusLineSurvivesB
   // The cookie and the history entry are delivered and skipped in the Content view.
   EXPECT_EQ(monitor.progress, (std::vector<int>{0, 0, 1, 2}));
 
+  // The failure comes after the first row, with the earlier listing's second row still behind it.
   monitor.failAt = 1;
-  form.lbl_Status.SetCaption("before");
   EXPECT_THROW(form.btn_Refresh.Click(), std::runtime_error);
-  EXPECT_EQ(form.lbl_Status.Caption(), "before");
+  EXPECT_EQ(Column0(), std::vector<std::string>{"http://example.com/"});
+  EXPECT_EQ(form.lbl_Status.Caption(), "1 entries in 1,000 bytes (0.00 MB)");
   EXPECT_EQ(monitor.finished, 2);
 
   // Clear is watched the same way and leaves the status line as it found it.
@@ -247,6 +248,8 @@ TEST(ProgressText, GroupsTheCountsByThrees) {
   EXPECT_EQ(ListingProgressText(12345, {',', '.'}), "Listing... 12,345 entries");
   EXPECT_EQ(ListingProgressText(1234567, {'.', ','}), "Listing... 1.234.567 entries");
   EXPECT_EQ(DeletionProgressText(1200, 40000, {',', '.'}), "Deleting... 1,200 of 40,000");
+  // A locale with no thousands separator set: no NUL that would cut the status line short.
+  EXPECT_EQ(ListingProgressText(12345, {'\0', '.'}), "Listing... 12345 entries");
 }
 
 }  // namespace

@@ -76,12 +76,18 @@ std::vector<uint32_t> ScreenPixels(HWND window) {
 struct ModalProbe {
   std::vector<std::string> texts;
   bool chooseFirst = false;
+  int ticks = 0;
 };
 ModalProbe probe;
 
+// A probe that has found nothing after five seconds stops, so it cannot fire into a later test.
+void StopWhenOutOfTime(UINT_PTR timer) {
+  if (++probe.ticks >= 250) KillTimer(nullptr, timer);
+}
+
 void CALLBACK ProbeMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND menuWindow = FindWindowA("#32768", nullptr);
-  if (!menuWindow || !IsWindowVisible(menuWindow)) return;
+  if (!menuWindow || !IsWindowVisible(menuWindow)) return StopWhenOutOfTime(timer);
   KillTimer(nullptr, timer);
   auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
   for (int item = 0; item < GetMenuItemCount(menu); ++item) {
@@ -108,11 +114,21 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
 void CALLBACK ProbeMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND box = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
-  if (!box) return;
+  if (!box) return StopWhenOutOfTime(timer);
   KillTimer(nullptr, timer);
   probe.texts = {TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))};
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
+
+// Reading the number settings can be made to fail, as a broken locale setting would.
+class FailingLocale : public FixedLocale {
+ public:
+  NumberSeparators ReadNumberSeparators() override {
+    if (failReading) throw std::runtime_error("Unreadable");
+    return FixedLocale::ReadNumberSeparators();
+  }
+  bool failReading = false;
+};
 
 class FormWindowTest : public testing::Test {
  protected:
@@ -149,7 +165,7 @@ class FormWindowTest : public testing::Test {
   HWND Window(const Control& control) const { return host.WindowOf(control); }
 
   MemoryUrlCache cache;
-  FixedLocale locale;
+  FailingLocale locale;
   Cp1252Text text;
   SilentShell shell;
   Platform platform{cache, locale, text, shell};
@@ -462,10 +478,24 @@ TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForTheEnd) {
 }
 
 TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
+  // A changed setting reaches the form through the real window: the next summary uses it.
+  locale.SetNumberSeparators({'.', ','});
+  SendMessageA(host.Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+  SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0,00 MB)");
+
   form.btn_Refresh.OnClick = [] { throw std::runtime_error("Boom"); };
   SetTimer(nullptr, 0, 20, ProbeMessageBox);
   SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
   EXPECT_EQ(probe.texts, (std::vector<std::string>{"form_window_test", "Boom."}));
+  EXPECT_TRUE(IsWindow(host.Handle()));
+
+  // Every message's handler is guarded, the settings change too.
+  probe = {};
+  locale.failReading = true;
+  SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  SendMessageA(host.Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{"form_window_test", "Unreadable."}));
   EXPECT_TRUE(IsWindow(host.Handle()));
 }
 

@@ -86,6 +86,14 @@ TEST(Win32AnsiText, UpperCasesEachByteOfCodePage1252) {
   EXPECT_EQ(upper[0xDF], 0xDF);  // sharp s has no one-byte capital
 }
 
+// None on code page 1252; on a double-byte code page (932 under a Japanese Unix locale), the
+// same bytes the platform's own test names.
+TEST(Win32AnsiText, LeadBytesAreThoseOfTheAnsiCodePage) {
+  const LeadByteSet leads = Win32AnsiText().LeadBytes();
+  for (unsigned byte = 0; byte < 256; ++byte)
+    EXPECT_EQ(leads[byte], IsDBCSLeadByteEx(GetACP(), static_cast<BYTE>(byte)) != FALSE) << byte;
+}
+
 TEST(Win32AnsiText, ConvertsUtf16WithTheDefaultCharacterForWhatCannotBeShown) {
   Win32AnsiText text;
   EXPECT_EQ(text.FromUtf16(u"Example Domain"), "Example Domain");

@@ -85,7 +85,7 @@ TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
   EntryRowFormatter formatter(locale_, text_);
   const ListingSummary summary = RefreshEntryTable(
       table, cache_, view,
-      [&](const CacheEntryRecord& record) { formatter.AddEntryRow(table, record, view); });
+      [&](const DeliveredRecord& record) { formatter.AddEntryRow(table, record, view); });
 
   ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size()) + 1);
   EXPECT_EQ(summary.count, static_cast<int32_t>(expected.size()));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <string_view>
 
 namespace tarnwick {
@@ -135,6 +136,7 @@ bool MemoryUrlCache::Deliver(Find& find, void* buffer, uint32_t& size) {
   const MemoryCacheEntry* entry = match == entries_.end() ? nullptr : &match->second;
   const uint32_t needed = entry ? RecordSize(*entry) : 0;
   const std::optional<InjectedAnswer> injected = InjectedFor(call);
+  if (injected && injected->throws) throw std::runtime_error("the cache call failed");
   if (injected && !injected->result) {
     size = injected->size.value_or(needed);
     return Fail(injected->error);

@@ -39,6 +39,8 @@ struct InjectedAnswer {
   uint32_t error = kErrorInsufficientBuffer;
   // The size written back; unset, the bytes the next record needs (0 when none is left).
   std::optional<uint32_t> size = std::nullopt;
+  // The call throws std::runtime_error instead, as an adapter failing inside would.
+  bool throws = false;
 };
 
 class MemoryUrlCache : public UrlCache {

@@ -21,6 +21,17 @@ std::string Win32AnsiText::FromUtf16(std::u16string_view text) {
   return ansi;
 }
 
+LeadByteSet Win32AnsiText::LeadBytes() {
+  LeadByteSet leads{};
+  CPINFO info{};
+  if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize < 2) return leads;
+  // Pairs of first and last lead byte, ended by a pair of zeros.
+  for (size_t pair = 0; pair + 1 < MAX_LEADBYTES && info.LeadByte[pair] != 0; pair += 2)
+    for (unsigned byte = info.LeadByte[pair]; byte <= info.LeadByte[pair + 1]; ++byte)
+      leads[byte] = true;
+  return leads;
+}
+
 std::array<unsigned char, 256> Win32AnsiText::UpperCaseTable() {
   std::array<unsigned char, 256> table{};
   // One byte per call: each byte is upper-cased on its own, never as half of a pair.

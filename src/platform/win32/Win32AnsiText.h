@@ -8,6 +8,7 @@ class Win32AnsiText final : public AnsiText {
  public:
   std::string FromUtf16(std::u16string_view text) override;
   std::array<unsigned char, 256> UpperCaseTable() override;
+  LeadByteSet LeadBytes() override;
 };
 
 }  // namespace tarnwick

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/win32/AccessibleName.h"
+
 namespace tarnwick {
 namespace {
 
@@ -28,6 +30,7 @@ HWND NativePeer::Create(HWND parent, int controlId, const PeerWindow& window, HF
                             GetModuleHandleA(nullptr), nullptr);
   if (window_) {
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!model_.AccessibleName().empty()) AnnotateAccessibleName(window_, model_.AccessibleName());
     Created();
   }
   return window_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/win32/ErrorBox.h"
+#include "toolkit/win32/WindowClass.h"
 #include "toolkit/win32/grid/GridMessages.h"
 
 namespace tarnwick {
@@ -32,17 +33,6 @@ bool IsInput(UINT message) {
          message == WM_TIMER;
 }
 
-void RegisterGridClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExA(instance, kClassName, &windowClass)) return;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-}
-
 }  // namespace
 
 GridControl::GridControl(EntryTable& table)
@@ -65,7 +55,8 @@ HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, in
   font_ = font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterGridClass(instance, WindowProc);
+  RegisterWindowClassOnce(kClassName, WindowProc, nullptr, LoadCursorA(nullptr, IDC_ARROW),
+                          nullptr);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL;
   // The instance pointer travels in lpCreateParams; WindowProc binds it at WM_NCCREATE.
   CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "", style, bounds.left, bounds.top,
@@ -76,12 +67,9 @@ HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, in
 
 LRESULT CALLBACK GridControl::WindowProc(HWND window, UINT message, WPARAM wParam,
                                          LPARAM lParam) {
-  auto* self = reinterpret_cast<GridControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<GridControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->Bind(window);
-  }
+  auto* self = WindowObject<GridControl>(window, message, lParam);
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) self->window_ = window;
   // Nothing thrown (by the table, or by a handler behind its click) may cross into the
   // system's message dispatch.
   LRESULT result = 0;
@@ -105,7 +93,7 @@ LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: FocusGained(); return 0;
     case WM_KILLFOCUS: InvalidateRow(table_.Row()); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN: KeyDown(wParam); return 0;
@@ -123,21 +111,18 @@ LRESULT GridControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_VSCROLL: VerticalScroll(LOWORD(wParam)); return 0;
     case WM_HSCROLL: HorizontalScroll(LOWORD(wParam)); return 0;
-    case kUpdateScrollBarsMessage: UpdateScrollBars(); return 0;
+    case kCatchUpMessage: CatchUp(); return 0;
+    case WM_GETOBJECT: return AccessibleObject(wParam, lParam);
     default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void GridControl::Bind(HWND window) {
-  window_ = window;
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
-
 void GridControl::Unbind() {
   table_.SetObserver(nullptr);
+  DisconnectAccessibleObjects();
   KillTimer(window_, kAutoScrollTimer);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  UnbindWindowObject(window_);
   window_ = nullptr;
 }
 
@@ -199,12 +184,31 @@ void GridControl::Resized(int width, int height) {
   RequestScrollBarUpdate();
 }
 
+void GridControl::FocusGained() {
+  InvalidateRow(table_.Row());
+  // The current row is announced once the system has announced the grid itself.
+  focusEventPending_ = true;
+  PostCatchUp();
+}
+
+void GridControl::PostCatchUp() {
+  if (catchUpPosted_ || !window_) return;
+  catchUpPosted_ = PostMessageA(window_, kCatchUpMessage, 0, 0) != FALSE;
+}
+
+void GridControl::CatchUp() {
+  catchUpPosted_ = false;
+  UpdateScrollBars();
+  RaiseAccessibleEvents();
+}
+
 void GridControl::TableReshaped() {
   int oldRowCount = geometry_.RowCount();
   int oldFixedRows = geometry_.FixedRows();
   int oldTopRow = geometry_.TopRow();
   geometry_.SetShape(table_.RowCount(), table_.FixedRows());
   if (!window_) return;
+  reorderEventPending_ = true;
   RequestScrollBarUpdate();
   if (geometry_.FixedRows() != oldFixedRows || geometry_.TopRow() != oldTopRow) {
     InvalidateAll();
@@ -224,6 +228,8 @@ void GridControl::CurrentRowMoved(int row, bool scrollToTop) {
   // Every move of the current row brings back the first column.
   scrolled = geometry_.SetLeftCol(0) || scrolled;
   if (window_) {
+    selectionEventPending_ = focusEventPending_ = true;
+    PostCatchUp();
     if (scrolled) {
       InvalidateAll();
       RequestScrollBarUpdate();

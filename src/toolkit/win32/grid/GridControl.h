@@ -6,10 +6,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <string>
 
 #include "cache/EntryTable.h"
 #include "toolkit/grid/GridGeometry.h"
 #include "toolkit/grid/GridNavigation.h"
+#include "toolkit/win32/grid/GridAccessible.h"
 
 namespace tarnwick {
 
@@ -28,12 +31,24 @@ class GridControl : private EntryTableObserver {
   // left them) and the margins scaled from the 96-DPI design by scaleNum / scaleDen.
   void Rescale(HFONT font, int scaleNum, int scaleDen);
 
-  // While blocked, the grid drops keyboard and mouse input, whoever sends it, so it never moves
-  // the table's current row or opens its menu; a drag under way ends without a click.
+  // While blocked, the grid drops keyboard and mouse input and accessible actions, whoever sends
+  // them, so it never moves the table's current row or opens its menu; a drag under way ends
+  // without a click.
   void BlockInput(bool blocked);
 
   // Right click: at the pointer; menu key or Shift+F10: at the grid's top-left corner.
   std::function<void(POINT screen)> OnContextMenu;
+
+  // What assistive technology reads and does (GridAccessibleWindow.cpp): the table object reads
+  // the grid's own model and layout, and gives the grid its name.
+  const EntryTable& Table() const { return table_; }
+  const GridGeometry& Geometry() const { return geometry_; }
+  const std::string& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  // Makes `row` current and raises the click notification, as a left click on it does. Every
+  // accessible action that moves the current row comes through here; while input is blocked it
+  // does nothing.
+  void ClickRow(int row);
 
  private:
   enum class Drag { None, SelectRows, ResizeColumn };
@@ -42,12 +57,12 @@ class GridControl : private EntryTableObserver {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Life cycle and layout (GridControl.cpp).
-  void Bind(HWND window);
   void Unbind();
   void Created();
   void ScaleMargins();
   void MeasureFont();
   void Resized(int width, int height);
+  void FocusGained();
 
   // The table's notifications (GridControl.cpp).
   void TableReshaped() override;
@@ -61,6 +76,8 @@ class GridControl : private EntryTableObserver {
   void Scrolled();
   void RequestScrollBarUpdate();
   void UpdateScrollBars();
+  void PostCatchUp();
+  void CatchUp();
   int TrackPosition(int bar) const;
 
   // Input (GridInput.cpp).
@@ -87,6 +104,11 @@ class GridControl : private EntryTableObserver {
   void Invalidate(const GridRect& area);
   void InvalidateAll();
 
+  // Assistive technology (GridAccessibleWindow.cpp).
+  LRESULT AccessibleObject(WPARAM flags, LPARAM objectId);
+  void RaiseAccessibleEvents();
+  void DisconnectAccessibleObjects();
+
   EntryTable& table_;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
@@ -100,9 +122,10 @@ class GridControl : private EntryTableObserver {
   // The row drawn as current, so the old one is repainted when the table moves it.
   int shownRow_ = -1;
 
-  // Scroll bars catch up once per message-loop pass: a listing reshapes the table once a row.
+  // Scroll bars and assistive technology catch up once per message-loop pass: a listing reshapes
+  // the table once a row, and runs to its end before the loop takes the next posted message.
+  bool catchUpPosted_ = false;
   bool scrollBarsStale_ = false;
-  bool scrollBarUpdatePosted_ = false;
   ScrollBarState shownVertical_{0, -1, 0, 0};
   ScrollBarState shownHorizontal_{0, -1, 0, 0};
 
@@ -113,6 +136,12 @@ class GridControl : private EntryTableObserver {
   bool autoScrolling_ = false;
   bool inputBlocked_ = false;
   WheelNotches wheel_;
+
+  std::string accessibleName_;
+  std::shared_ptr<GridAccessLink> accessLink_;
+  bool reorderEventPending_ = false;
+  bool selectionEventPending_ = false;
+  bool focusEventPending_ = false;
 };
 
 }  // namespace tarnwick

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "toolkit/win32/ErrorBox.h"
 #include "toolkit/win32/grid/GridMessages.h"
 
 namespace tarnwick {
@@ -72,6 +73,14 @@ void GridControl::LeftButtonDown(int x, int y) {
   table_.SelectRow(cell.row);
   drag_ = Drag::SelectRows;
   SetCapture(window_);
+}
+
+void GridControl::ClickRow(int row) {
+  if (inputBlocked_) return;
+  RunGuarded(GetAncestor(window_, GA_ROOT), [this, row] {
+    table_.SelectRow(row);
+    table_.Click();
+  });
 }
 
 void GridControl::MouseMove(int x, int y) {

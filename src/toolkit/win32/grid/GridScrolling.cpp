@@ -1,6 +1,5 @@
 // The scroll bars: what they show, and scrolling the grid from them and from Left and Right.
 #include "toolkit/win32/grid/GridControl.h"
-#include "toolkit/win32/grid/GridMessages.h"
 
 namespace tarnwick {
 
@@ -73,12 +72,10 @@ int GridControl::TrackPosition(int bar) const {
 
 void GridControl::RequestScrollBarUpdate() {
   scrollBarsStale_ = true;
-  if (scrollBarUpdatePosted_) return;
-  scrollBarUpdatePosted_ = PostMessageA(window_, kUpdateScrollBarsMessage, 0, 0) != FALSE;
+  PostCatchUp();
 }
 
 void GridControl::UpdateScrollBars() {
-  scrollBarUpdatePosted_ = false;
   scrollBarsStale_ = false;
   // Showing or hiding a bar resizes the client area, which asks for another update.
   ScrollBarState vertical = geometry_.VerticalBar();
