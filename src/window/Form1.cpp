@@ -1,11 +1,14 @@
 #include "window/Form1.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 #include <string>
 #include <string_view>
 
 #include "cache/Listing.h"
 #include "cache/Summary.h"
+#include "toolkit/Scaling.h"
 
 namespace tarnwick {
 
@@ -23,8 +26,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormResize() {
-  lbl_Status.SetLeft(8);
-  lbl_Status.SetTop(grd.Top() + grd.Height() + 4);
+  // The margins are the design's, at the density the controls are scaled to.
+  lbl_Status.SetLeft(MulDivRound(8, scaleNum_, scaleDen_));
+  lbl_Status.SetTop(grd.Top() + grd.Height() + MulDivRound(4, scaleNum_, scaleDen_));
 }
 
 void TForm1::rdo_ContentClick() {
@@ -82,6 +86,12 @@ void TForm1::ClientResized(Size client) {
 
 void TForm1::ScaleControls(int num, int den) {
   for (Control* control : Controls()) control->ScaleBy(num, den);
+  // Kept as the design's scale in lowest terms, so density changes back and forth never grow it.
+  const int64_t scaledNum = int64_t{scaleNum_} * num, scaledDen = int64_t{scaleDen_} * den;
+  const int64_t divisor = std::gcd(scaledNum, scaledDen);
+  if (divisor == 0) return;
+  scaleNum_ = static_cast<int>(scaledNum / divisor);
+  scaleDen_ = static_cast<int>(scaledDen / divisor);
 }
 
 }  // namespace tarnwick

@@ -107,6 +107,9 @@ class TForm1 {
   RadioGroup views_;
   void* handle_ = nullptr;
   BusyMonitor* monitor_ = nullptr;
+  // The scale of the controls against the design, for the margins FormResize keeps.
+  int scaleNum_ = 1;
+  int scaleDen_ = 1;
 };
 
 }  // namespace tarnwick

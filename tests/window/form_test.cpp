@@ -184,6 +184,9 @@ TEST_F(FormTest, ScalingMovesAndSizesEveryControlAndAnchorsStillHold) {
   EXPECT_EQ(form.Memo1.GetBounds().Bottom(), 421 - 5);
   EXPECT_EQ(form.Memo1.Height(), 168);
   EXPECT_EQ(form.bnt_Clear.GetBounds().Right(), 617 - 9);
+  // The status line keeps the design's margins at the same scale: 8 and 4 become 10 and 5.
+  EXPECT_EQ(form.lbl_Status.Left(), 10);
+  EXPECT_EQ(form.lbl_Status.Top(), form.grd.GetBounds().Bottom() + 5);
 }
 
 TEST_F(FormTest, NumberSeparatorsAreReadAgainOnASettingsChange) {
