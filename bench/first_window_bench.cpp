@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Ratio.h"
+#include "ShownWindow.h"
 
 namespace tarnwick::bench {
 namespace {
@@ -21,20 +22,6 @@ constexpr const char* kCacheFolders[] = {"Cache", "Cookies", "History"};
 constexpr double kShownAfterMs = 500;
 
 bool failed = false;
-
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
-  auto& search = *reinterpret_cast<WindowSearch*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-  search.found = window;
-  return FALSE;
-}
 
 std::string ReadFolder(const char* key, const char* name) {
   char value[MAX_PATH] = {};
@@ -94,14 +81,14 @@ double StartToFirstWindow(const std::string& program) {
     failed = true;
     return 0;
   }
-  WindowSearch search{process.dwProcessId, nullptr};
-  while (!search.found && WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT)
-    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
+  HWND window = nullptr;
+  while (!window && WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT)
+    window = ShownWindowOf(process.dwProcessId);
   const double milliseconds =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  if (!search.found) failed = true;
+  if (!window) failed = true;
   // The close waits for the listing to end.
-  if (search.found) PostMessageA(search.found, WM_CLOSE, 0, 0);
+  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 300000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
     failed = true;

@@ -9,32 +9,19 @@
 #include <string>
 
 #include "Ratio.h"
+#include "ShownWindow.h"
 
 namespace tarnwick::bench {
 namespace {
 
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
-  auto& search = *reinterpret_cast<WindowSearch*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
 // The program's first visible top-level window, waited for up to 30 s.
 HWND WaitForShownWindow(const PROCESS_INFORMATION& process) {
-  WindowSearch search{process.dwProcessId, nullptr};
-  for (int tries = 0; tries < 30000 && !search.found; ++tries) {
-    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(1);
+  HWND window = nullptr;
+  for (int tries = 0; tries < 30000 && !window; ++tries) {
+    window = ShownWindowOf(process.dwProcessId);
+    if (!window) Sleep(1);
   }
-  return search.found;
+  return window;
 }
 
 bool failed = false;
