@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "Ratio.h"
-#include "ShownWindow.h"
+#include "StartedProgram.h"
 
 namespace tarnwick::bench {
 namespace {
@@ -71,30 +71,11 @@ class CacheFolders {
 // Milliseconds from process start to its first visible window; the rest of the run (the listing
 // finishing, the close) is not timed.
 double StartToFirstWindow(const std::string& program) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + program + "\"";
-  const auto start = std::chrono::steady_clock::now();
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    failed = true;
-    return 0;
-  }
-  HWND window = nullptr;
-  while (!window && WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT)
-    window = ShownWindowOf(process.dwProcessId);
-  const double milliseconds =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  if (!window) failed = true;
   // The close waits for the listing to end.
-  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process.hProcess, 300000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.hProcess, 1);
-    failed = true;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  StartedProgram started(program, 300000);
+  started.WaitForWindow(300000);
+  const double milliseconds = started.MillisecondsSinceStart();
+  if (started.Failed()) failed = true;
   return milliseconds;
 }
 

@@ -9,47 +9,20 @@
 #include <string>
 
 #include "Ratio.h"
-#include "ShownWindow.h"
+#include "StartedProgram.h"
 
 namespace tarnwick::bench {
 namespace {
-
-// The program's first visible top-level window, waited for up to 30 s.
-HWND WaitForShownWindow(const PROCESS_INFORMATION& process) {
-  HWND window = nullptr;
-  for (int tries = 0; tries < 30000 && !window; ++tries) {
-    window = ShownWindowOf(process.dwProcessId);
-    if (!window) Sleep(1);
-  }
-  return window;
-}
 
 bool failed = false;
 
 // Returns the milliseconds from start to window shown and idle; the close is not timed.
 double StartAndClose(const std::string& program) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + program + "\"";
-  const auto start = std::chrono::steady_clock::now();
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    failed = true;
-    return 0;
-  }
-  HWND window = WaitForShownWindow(process);
-  WaitForInputIdle(process.hProcess, 30000);
-  const double milliseconds =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  if (!window) failed = true;
-  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.hProcess, 1);
-    failed = true;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  StartedProgram started(program, 30000);
+  started.WaitForWindow(30000);
+  WaitForInputIdle(started.Process(), 30000);
+  const double milliseconds = started.MillisecondsSinceStart();
+  if (started.Failed()) failed = true;
   return milliseconds;
 }
 
