@@ -4,6 +4,19 @@
 
 namespace tarnwick {
 
+ScreenFont& ScreenFont::operator=(ScreenFont&& other) noexcept {
+  if (this == &other) return *this;
+  if (font) DeleteObject(font);
+  font = std::exchange(other.font, nullptr);
+  scaleNum = other.scaleNum;
+  scaleDen = other.scaleDen;
+  return *this;
+}
+
+ScreenFont::~ScreenFont() {
+  if (font) DeleteObject(font);
+}
+
 int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

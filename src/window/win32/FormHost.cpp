@@ -28,7 +28,8 @@ constexpr WORD kApplicationIcon = 1;
 
 bool RegisterFormClass(WNDPROC windowProc) {
   return RegisterWindowClassOnce(
-      kClassName, windowProc, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kApplicationIcon)),
+      kClassName, windowProc,
+      LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kApplicationIcon)),
       LoadCursorA(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -77,7 +78,6 @@ FormHost::~FormHost() {
   form_.SetBusyMonitor(nullptr);
   form_.SetHandle(nullptr);
   if (window_) DestroyWindow(window_);
-  if (font_.font) DeleteObject(font_.font);
 }
 
 bool FormHost::Create(int showCommand) {
@@ -232,7 +232,7 @@ void FormHost::LayOut(const std::function<void()>& change) {
 // by how much the new font's "0" differs from the old one's; the window takes the place the
 // system suggests, and the anchors fit the controls to its new client area.
 void FormHost::DpiChanged(int dpi, const RECT& suggested) {
-  const ScreenFont font = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, dpi);
+  ScreenFont font = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, dpi);
   if (!font.font) return;
   LayOut([this, &font] {
     form_.ScaleControls(font.scaleNum * font_.scaleDen, font.scaleDen * font_.scaleNum);
@@ -242,8 +242,8 @@ void FormHost::DpiChanged(int dpi, const RECT& suggested) {
       SendMessageA(peer->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.font), TRUE);
   }
   grid_.Rescale(font.font, font.scaleNum, font.scaleDen);
-  DeleteObject(font_.font);
-  font_ = font;
+  // The controls have the new font now, so the old one can go.
+  font_ = std::move(font);
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
