@@ -1,7 +1,8 @@
 // The search over an arbitrary table and search text, on a single-byte code page and on a
 // stand-in for code page 932, against a plain reference: split both texts up to their first NUL
 // into characters (a lead byte takes the next byte with it), upper-case the single-byte ones and
-// look for one sequence of characters in the other, row by row from the current one.
+// look for one sequence of characters in the other, row by row from the current one. A character
+// keeps its kind: a single byte that upper-cases to a lead byte's value is not that lead byte.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -26,10 +27,10 @@ Characters UpperCharacters(std::string_view text, const UpperCaseTable& upper,
   for (size_t at = 0; at < text.size();) {
     const auto byte = static_cast<unsigned char>(text[at]);
     if (leads[byte]) {
-      characters.emplace_back(text.substr(at, 2));
+      characters.emplace_back("D" + std::string(text.substr(at, 2)));
       at += 2;
     } else {
-      characters.emplace_back(1, static_cast<char>(upper[byte]));
+      characters.emplace_back("S" + std::string(1, static_cast<char>(upper[byte])));
       ++at;
     }
   }
