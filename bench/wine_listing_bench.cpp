@@ -14,9 +14,9 @@
 #include "Ratio.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
+#include "platform/portable/MemoryUrlCache.h"
 #include "platform/win32/Win32AnsiText.h"
 #include "platform/win32/Win32Locale.h"
-#include "platform/portable/MemoryUrlCache.h"
 #include "platform/win32/WinInetCache.h"
 
 namespace tarnwick::bench {
@@ -61,8 +61,8 @@ std::vector<std::vector<char>> SeededLikeRecords(int count) {
   std::vector<std::vector<char>> records;
   for (int i = 0; i < count; ++i) {
     MemoryCacheEntry entry;
-    entry.sourceUrl = "http://bench.example.com/item/" + std::to_string(i) + "?page=" +
-                      std::to_string(i % 97);
+    entry.sourceUrl =
+        "http://bench.example.com/item/" + std::to_string(i) + "?page=" + std::to_string(i % 97);
     entry.header = std::string(1024, 'h');
     entry.lastModified = Ticks(133'541'212'290'000'000);  // 5 March 2024, 14:07:09
     entry.lastAccess = Ticks(134'412'300'000'000'000 + uint64_t(i) * 10'000'000);  // December 2026
@@ -104,7 +104,9 @@ int main(int argc, char** argv) {
   const std::vector<std::vector<char>> records = bench::SeededLikeRecords(bareEntries);
   const auto format = [&] {
     for (const std::vector<char>& record : records)
-      formatter.RowItems(*reinterpret_cast<const CacheEntryRecord*>(record.data()), vmContent);
+      formatter.RowItems({reinterpret_cast<const CacheEntryRecord*>(record.data()),
+                          static_cast<uint32_t>(record.size())},
+                         vmContent);
   };
   const std::string share = "formatting " + std::to_string(records.size()) +
                             " such records through the Win32 locale, as a share of the bare loop";
