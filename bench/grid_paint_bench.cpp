@@ -11,6 +11,7 @@
 #include "Ratio.h"
 #include "cache/EntryTable.h"
 #include "toolkit/win32/grid/GridControl.h"
+#include "window/Form1.h"
 
 namespace tarnwick::bench {
 namespace {
@@ -102,7 +103,8 @@ int Measure() {
   EntryTable small, large;
   Fill(small, 100);
   Fill(large, 100000);
-  GridControl smallGrid(small), largeGrid(large);
+  const std::vector<int> widths(TForm1::kColumnWidths.begin(), TForm1::kColumnWidths.end());
+  GridControl smallGrid(small, widths), largeGrid(large, widths);
   smallGrid.Create(host, 1, RECT{8, 8, 609, 233}, font, 1, 1);
   largeGrid.Create(host, 2, RECT{620, 8, 1221, 233}, font, 1, 1);
   ShowWindow(host, SW_SHOW);

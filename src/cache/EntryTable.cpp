@@ -62,6 +62,10 @@ std::string_view EntryTable::Cell(int col, int row) const {
   return rows_[static_cast<size_t>(row)].Cell(col);
 }
 
+std::string_view EntryTable::ShownText(int col, int row) const {
+  return TextUpToNul(Cell(col, row));
+}
+
 void EntryTable::SetCell(int col, int row, std::string_view text) {
   CheckRow(row);
   if (col < 0 || col >= kColCount) throw std::out_of_range("no such column");
@@ -108,7 +112,7 @@ std::vector<std::string> EntryTable::CopyRow(int row) const {
   return items;
 }
 
-void EntryTable::SetObserver(EntryTableObserver* observer) { observer_ = observer; }
+void EntryTable::SetObserver(GridModelObserver* observer) { observer_ = observer; }
 
 void EntryTable::CheckRow(int row) const {
   if (row < 0 || row >= rowCount_) throw std::out_of_range("no such row");

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cache/RowCells.h"
+#include "toolkit/grid/GridModel.h"
 
 namespace tarnwick {
 
@@ -21,51 +22,41 @@ inline constexpr int kFirstEntryRow = 1;
 // A cell's text as it is shown, compared and handed on: up to its first NUL byte.
 std::string_view TextUpToNul(std::string_view text);
 
-// Told about every change, so a view repaints only what changed.
-class EntryTableObserver {
- public:
-  virtual ~EntryTableObserver() = default;
-  // RowCount or FixedRows changed.
-  virtual void TableReshaped() = 0;
-  // One or more cells of `row` changed.
-  virtual void RowTextChanged(int row) = 0;
-  // The current row moved; the view scrolls it into view, or to the table's top when asked.
-  virtual void CurrentRowMoved(int row, bool scrollToTop) = 0;
-};
-
 // Indices out of range (a column outside 0..10, a row outside 0..RowCount - 1, a current row that
 // is a header row, a RowCount below 1, a FixedRows not below RowCount) throw std::out_of_range.
-class EntryTable {
+class EntryTable : public GridModel {
  public:
   static constexpr int kColCount = RowCells::kCells;
 
   EntryTable();
 
-  int ColCount() const { return kColCount; }
+  int ColCount() const final { return kColCount; }
 
-  int RowCount() const;
+  int RowCount() const final;
   // Adds rows at the end (showing any texts they kept) or drops rows from the end. FixedRows stays
   // below RowCount; a dropped current row makes the new last row current, with no click.
   void SetRowCount(int rowCount);
 
-  int FixedRows() const;
+  int FixedRows() const final;
   // A new value also makes the first row after the header rows current and scrolls to the top,
   // with no click. Writing the current value does nothing.
   void SetFixedRows(int fixedRows);
 
   // The current row. Writing another row makes it current, scrolls it into view and raises the
   // click notification exactly as a click on it does; writing the current row does nothing.
-  int Row() const;
-  void SetRow(int row);
+  int Row() const final;
+  void SetRow(int row) final;
   // Moves the current row without the click notification: a mouse press selects, the release
   // clicks.
-  void SelectRow(int row);
+  void SelectRow(int row) final;
   // Raises the click notification for the current row.
-  void Click();
+  void Click() final;
 
   // The whole stored text of a cell, NUL bytes included; empty for a cell never written.
   std::string_view Cell(int col, int row) const;
   void SetCell(int col, int row, std::string_view text);
+  // The cell's text up to its first NUL.
+  std::string_view ShownText(int col, int row) const final;
 
   // The row operations of the listing and the detail box.
   void ClearRow(int row);
@@ -75,7 +66,7 @@ class EntryTable {
   void AppendToRow(int row, const std::vector<std::string>& texts);
   std::vector<std::string> CopyRow(int row) const;
 
-  void SetObserver(EntryTableObserver* observer);
+  void SetObserver(GridModelObserver* observer) final;
   std::function<void()> OnClick;
 
  private:
@@ -90,7 +81,7 @@ class EntryTable {
   int rowCount_ = 10;
   int fixedRows_ = 1;
   int row_ = 1;
-  EntryTableObserver* observer_ = nullptr;
+  GridModelObserver* observer_ = nullptr;
 };
 
 // While a listing runs, the table's last row is the trailing row, the next one to be filled:

@@ -32,6 +32,8 @@ void RadioButton::Click() {
   if (OnClick) OnClick();
 }
 
+bool RadioButton::StartsGroup() const { return group_ && group_->buttons_.front() == this; }
+
 void RadioGroup::Add(RadioButton& button) {
   button.group_ = this;
   buttons_.push_back(&button);

@@ -38,6 +38,8 @@ class RadioButton : public Control {
 
   bool ArrowKeysMoveFocus() const override { return true; }
   void FocusedByArrowKey() override { Click(); }
+  // The first button added to its group, where the group begins for the system's navigation.
+  bool StartsGroup() const;
 
   // The user chose this button. An unchecked one becomes checked and reports the click; choosing
   // the checked one again reports nothing.

@@ -2,6 +2,7 @@
 // The main window: its controls as models, the view mode, and one handler per bound event. The
 // Win32 host shows the models and routes the user's input to the handlers; nothing here sees a
 // window, so every handler runs in tests as it runs in the program.
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +26,10 @@ class TForm1 {
   static constexpr Bounds kBounds{222, 119, 625, 455};
   // The client area the layout is designed for, at 96 dots per inch.
   static constexpr Size kDesignClient{617, 421};
+  // The grid's columns at 96 dots per inch: the source URL and the local file wide, the others
+  // alike. The user may drag them wider or narrower.
+  using ColumnWidthList = std::array<int, EntryTable::kColCount>;
+  static constexpr ColumnWidthList kColumnWidths{171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64};
   static constexpr char kFontName[] = "MS Sans Serif";
   static constexpr int kFontHeight = 11;
 
@@ -89,8 +94,9 @@ class TForm1 {
   void ClientResized(Size client);
   // Scales every control for a screen density other than the design's.
   void ScaleControls(int num, int den);
-  // Every control that can take the focus, and the label.
-  std::vector<Control*> Controls();
+  // Every control of the window, in the layout's order: those that take the focus in tab order,
+  // then the label.
+  const std::vector<Control*>& Controls() const { return controls_; }
 
   // The native window, handed to the shell as the owner of what it opens.
   void* Handle() const { return handle_; }
@@ -105,6 +111,7 @@ class TForm1 {
   EntryRowFormatter formatter_;
   NumberSeparators separators_;
   RadioGroup views_;
+  std::vector<Control*> controls_;
   void* handle_ = nullptr;
   BusyMonitor* monitor_ = nullptr;
   // The scale of the controls against the design, for the margins FormResize keeps.

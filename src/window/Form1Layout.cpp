@@ -8,26 +8,32 @@ namespace {
 struct Placement {
   Control& control;
   Bounds bounds;
-  Anchors anchors;
-  int tabOrder;
+  Anchors anchors = kDefaultAnchors;
+  // -1: never takes the focus.
+  int tabOrder = -1;
 };
 
 }  // namespace
 
 void TForm1::ReadLayout() {
+  // Every control of the window: the host makes a native control for each, in this order.
   const Placement placements[] = {
-      {rdo_Content, {312, 8, 65, 17}, kDefaultAnchors, 0},
-      {rdo_Cookie, {384, 8, 65, 17}, kDefaultAnchors, 1},
-      {rdo_History, {448, 8, 57, 17}, kDefaultAnchors, 2},
-      {bnt_Clear, {552, 8, 57, 17}, akTop | akRight, 3},
-      {grd, {8, 32, 601, 225}, kAllAnchors, 4},
-      {Memo1, {8, 280, 601, 137}, akLeft | akRight | akBottom, 5},
-      {btn_Refresh, {8, 8, 57, 17}, kDefaultAnchors, 6},
-      {edt_Search, {72, 6, 145, 21}, kDefaultAnchors, 7},
-      {btn_Search, {224, 8, 57, 17}, kDefaultAnchors, 8},
-      {lbl_Status, {8, 256, 601, 17}, kNoAnchors, -1},
+      {.control = rdo_Content, .bounds = {312, 8, 65, 17}, .tabOrder = 0},
+      {.control = rdo_Cookie, .bounds = {384, 8, 65, 17}, .tabOrder = 1},
+      {.control = rdo_History, .bounds = {448, 8, 57, 17}, .tabOrder = 2},
+      {.control = bnt_Clear, .bounds = {552, 8, 57, 17}, .anchors = akTop | akRight, .tabOrder = 3},
+      {.control = grd, .bounds = {8, 32, 601, 225}, .anchors = kAllAnchors, .tabOrder = 4},
+      {.control = Memo1,
+       .bounds = {8, 280, 601, 137},
+       .anchors = akLeft | akRight | akBottom,
+       .tabOrder = 5},
+      {.control = btn_Refresh, .bounds = {8, 8, 57, 17}, .tabOrder = 6},
+      {.control = edt_Search, .bounds = {72, 6, 145, 21}, .tabOrder = 7},
+      {.control = btn_Search, .bounds = {224, 8, 57, 17}, .tabOrder = 8},
+      {.control = lbl_Status, .bounds = {8, 256, 601, 17}, .anchors = kNoAnchors},
   };
   for (const Placement& placement : placements) {
+    controls_.push_back(&placement.control);
     placement.control.SetBounds(placement.bounds);
     placement.control.SetAnchors(placement.anchors);
     placement.control.SetParentSize(kDesignClient);
@@ -74,11 +80,6 @@ void TForm1::BindEvents() {
   Deletethisentry1.OnClick = [this] { Deletethisentry1Click(); };
   OpeninBrowser1.OnClick = [this] { OpeninBrowser1Click(); };
   Openlocalfile1.OnClick = [this] { Openlocalfile1Click(); };
-}
-
-std::vector<Control*> TForm1::Controls() {
-  return {&rdo_Content, &rdo_Cookie, &rdo_History, &bnt_Clear,  &grd,       &Memo1,
-          &btn_Refresh, &edt_Search, &btn_Search,  &lbl_Status};
 }
 
 }  // namespace tarnwick

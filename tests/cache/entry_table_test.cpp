@@ -1,10 +1,10 @@
-#include "cache/EntryTable.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "cache/EntryTable.h"
 
 namespace tarnwick {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Records every notification in order, as a grid would receive them.
-class RecordingObserver : public EntryTableObserver {
+class RecordingObserver : public GridModelObserver {
  public:
   void TableReshaped() override { events.push_back("reshaped"); }
   void RowTextChanged(int row) override { events.push_back("text " + std::to_string(row)); }
@@ -58,8 +58,7 @@ TEST_F(EntryTableTest, AppendedTextsTakeTheNextEmptyCellsAndEmptyTextsTakeABlank
   table.SetCell(0, 2, "x");
   table.SetCell(2, 2, "z");
   table.AppendToRow(2, Texts{"1", "2"});
-  EXPECT_EQ(table.CopyRow(2), (Texts{"x", "1", "z", "2", "", "", "", "", "",
-                                                         "", ""}));
+  EXPECT_EQ(table.CopyRow(2), (Texts{"x", "1", "z", "2", "", "", "", "", "", "", ""}));
 }
 
 TEST_F(EntryTableTest, CellsKeepNulBytesAndLargeTextsIntact) {

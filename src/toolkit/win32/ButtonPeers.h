@@ -1,15 +1,15 @@
 #pragma once
 // Native push buttons and radio buttons.
-#include "toolkit/win32/NativePeer.h"
 #include "toolkit/Buttons.h"
+#include "toolkit/win32/NativePeer.h"
 
 namespace tarnwick {
 
 class ButtonPeer final : public NativePeer {
  public:
-  explicit ButtonPeer(Button& model) : NativePeer(model), button_(model) {}
   // No button is the default one: Enter presses nothing.
-  static constexpr PeerWindow kWindow{"BUTTON", BS_PUSHBUTTON};
+  explicit ButtonPeer(Button& model)
+      : NativePeer(model, {"BUTTON", BS_PUSHBUTTON}), button_(model) {}
 
   void Command(WORD code) override;
 
@@ -24,8 +24,9 @@ class ButtonPeer final : public NativePeer {
 // itself; every click it reports goes to the model, which ignores a click on the checked one.
 class RadioButtonPeer final : public NativePeer {
  public:
-  explicit RadioButtonPeer(RadioButton& model) : NativePeer(model), radio_(model) {}
-  static constexpr PeerWindow kWindow{"BUTTON", BS_RADIOBUTTON};
+  explicit RadioButtonPeer(RadioButton& model)
+      : NativePeer(model, {"BUTTON", BS_RADIOBUTTON | (model.StartsGroup() ? WS_GROUP : 0u)}),
+        radio_(model) {}
 
   void Command(WORD code) override;
 

@@ -14,20 +14,21 @@ constexpr UINT kMoveFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
 
 }  // namespace
 
-NativePeer::NativePeer(Control& model) : model_(model) { model_.SetView(this); }
+NativePeer::NativePeer(Control& model, PeerWindow window) : model_(model), kind_(window) {
+  model_.SetView(this);
+}
 
 NativePeer::~NativePeer() { model_.SetView(nullptr); }
 
-HWND NativePeer::Create(HWND parent, int controlId, const PeerWindow& window, HFONT font) {
+HWND NativePeer::Create(HWND parent, int controlId, HFONT font) {
   const std::string* text = ModelText();
-  DWORD style = window.style | WS_CHILD | WS_VISIBLE;
+  DWORD style = kind_.style | WS_CHILD | WS_VISIBLE;
   if (model_.TabStop()) style |= WS_TABSTOP;
   const Bounds bounds = model_.GetBounds();
-  window_ = CreateWindowExA(window.exStyle, window.className, text ? text->c_str() : "", style,
-                            bounds.left, bounds.top, std::max(0, bounds.width),
-                            std::max(0, bounds.height), parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                            GetModuleHandleA(nullptr), nullptr);
+  window_ = CreateWindowExA(
+      kind_.exStyle, kind_.className, text ? text->c_str() : "", style, bounds.left, bounds.top,
+      std::max(0, bounds.width), std::max(0, bounds.height), parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr), nullptr);
   if (window_) {
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (!model_.AccessibleName().empty()) AnnotateAccessibleName(window_, model_.AccessibleName());

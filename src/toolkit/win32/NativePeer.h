@@ -12,20 +12,21 @@ namespace tarnwick {
 
 // How to make the window of a peer.
 struct PeerWindow {
-  const char* className;
-  DWORD style;
+  const char* className = nullptr;
+  DWORD style = 0;
   DWORD exStyle = 0;
 };
 
 class NativePeer : public ControlView {
  public:
-  explicit NativePeer(Control& model);
+  // A peer with no `window` of its own shows a window made elsewhere (the grid), once attached.
+  explicit NativePeer(Control& model, PeerWindow window = {});
   NativePeer(const NativePeer&) = delete;
   NativePeer& operator=(const NativePeer&) = delete;
   ~NativePeer() override;
 
   // Creates the child window at the model's bounds with the model's text and `font`.
-  HWND Create(HWND parent, int controlId, const PeerWindow& window, HFONT font);
+  HWND Create(HWND parent, int controlId, HFONT font);
   // Shows a window that someone else created (the grid) at the model's bounds from now on.
   void Attach(HWND window);
 
@@ -53,6 +54,7 @@ class NativePeer : public ControlView {
   void ShowBounds();
 
   Control& model_;
+  PeerWindow kind_;
   HWND window_ = nullptr;
   bool holdingBounds_ = false;
   bool boundsHeld_ = false;

@@ -1,15 +1,15 @@
 #pragma once
 // Native labels, edit boxes and memos.
-#include "toolkit/win32/NativePeer.h"
 #include "toolkit/TextControls.h"
+#include "toolkit/win32/NativePeer.h"
 
 namespace tarnwick {
 
 // A static text that never wraps: what does not fit its fixed width is cut off.
 class LabelPeer final : public NativePeer {
  public:
-  explicit LabelPeer(Label& model) : NativePeer(model), label_(model) {}
-  static constexpr PeerWindow kWindow{"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX};
+  explicit LabelPeer(Label& model)
+      : NativePeer(model, {"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX}), label_(model) {}
 
  protected:
   const std::string* ModelText() const override { return &label_.Caption(); }
@@ -21,11 +21,13 @@ class LabelPeer final : public NativePeer {
 // An edit box of either kind; the user's edits are reported to the model.
 class TextBoxPeer final : public NativePeer {
  public:
-  explicit TextBoxPeer(TextBox& model) : NativePeer(model), box_(model) {}
-  static constexpr PeerWindow kEditWindow{"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+  explicit TextBoxPeer(Edit& model)
+      : NativePeer(model, {"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE}), box_(model) {}
   // Wraps at its width, keeps Enter as a line break, scrolls vertically.
-  static constexpr PeerWindow kMemoWindow{
-      "EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
+  explicit TextBoxPeer(Memo& model)
+      : NativePeer(model, {"EDIT", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL,
+                           WS_EX_CLIENTEDGE}),
+        box_(model) {}
 
   void Command(WORD code) override;
 

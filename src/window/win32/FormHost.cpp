@@ -5,6 +5,7 @@
 #include "toolkit/Scaling.h"
 #include "toolkit/win32/ErrorBox.h"
 #include "toolkit/win32/MessageLoop.h"
+#include "toolkit/win32/PeerFactory.h"
 #include "toolkit/win32/PopupMenuPeer.h"
 #include "toolkit/win32/WindowClass.h"
 
@@ -57,21 +58,10 @@ RECT ToRect(Bounds bounds) { return {bounds.left, bounds.top, bounds.Right(), bo
 
 FormHost::FormHost(TForm1& form, Clock clock)
     : form_(form),
-      grid_(form.grd),
-      content_(form.rdo_Content),
-      cookie_(form.rdo_Cookie),
-      history_(form.rdo_History),
-      clear_(form.bnt_Clear),
-      gridPeer_(form.grd),
-      memo_(form.Memo1),
-      refresh_(form.btn_Refresh),
-      search_(form.edt_Search),
-      searchButton_(form.btn_Search),
-      status_(form.lbl_Status),
+      grid_(form.grd, {TForm1::kColumnWidths.begin(), TForm1::kColumnWidths.end()}),
       clock_(std::move(clock)),
       throttle_(kProgressIntervalMs) {
-  peers_ = {&content_, &cookie_,  &history_, &clear_,        &gridPeer_,
-            &memo_,    &refresh_, &search_,  &searchButton_, &status_};
+  for (Control* control : form.Controls()) peers_.push_back(MakePeer(*control));
 }
 
 FormHost::~FormHost() {
@@ -110,21 +100,18 @@ bool FormHost::Create(int showCommand) {
 
 void FormHost::CreateControls() {
   int id = kFirstControlId;
-  content_.Create(window_, id++, {"BUTTON", BS_RADIOBUTTON | WS_GROUP}, font_.font);
-  cookie_.Create(window_, id++, RadioButtonPeer::kWindow, font_.font);
-  history_.Create(window_, id++, RadioButtonPeer::kWindow, font_.font);
-  clear_.Create(window_, id++, ButtonPeer::kWindow, font_.font);
-  gridPeer_.Attach(grid_.Create(window_, id++, ToRect(form_.grd.GetBounds()), font_.font,
+  for (const auto& peer : peers_) {
+    if (&peer->Model() == &form_.grd) {
+      peer->Attach(grid_.Create(window_, id++, ToRect(form_.grd.GetBounds()), font_.font,
                                 font_.scaleNum, font_.scaleDen));
-  memo_.Create(window_, id++, TextBoxPeer::kMemoWindow, font_.font);
-  refresh_.Create(window_, id++, ButtonPeer::kWindow, font_.font);
-  search_.Create(window_, id++, TextBoxPeer::kEditWindow, font_.font);
-  searchButton_.Create(window_, id++, ButtonPeer::kWindow, font_.font);
-  status_.Create(window_, id++, LabelPeer::kWindow, font_.font);
+    } else {
+      peer->Create(window_, id++, font_.font);
+    }
+  }
 
   grid_.OnContextMenu = [this](POINT screen) { ShowPopup(screen); };
   grid_.SetAccessibleName(form_.grd.AccessibleName());
-  focus_ = content_.Handle();
+  if (const Control* first = TabKeyTarget(form_.Controls(), nullptr, 0)) focus_ = WindowOf(*first);
   controlsCreated_ = true;
 }
 
@@ -145,7 +132,7 @@ void FormHost::Show(int showCommand) {
 }
 
 HWND FormHost::WindowOf(const Control& control) const {
-  for (const NativePeer* peer : peers_) {
+  for (const auto& peer : peers_) {
     if (&peer->Model() == &control) return peer->Handle();
   }
   return nullptr;
@@ -207,7 +194,7 @@ void FormHost::Command(HWND control, WORD code) {
   // Busy, only text edits pass, so the models stay in step with their boxes; every other
   // notification (a click sent by another program, say) would run a handler inside the work.
   if (busy_ && code != EN_CHANGE) return;
-  for (NativePeer* peer : peers_) {
+  for (const auto& peer : peers_) {
     if (peer->Handle() != control) continue;
     peer->Command(code);
     return;
@@ -221,10 +208,10 @@ void FormHost::Resized(WPARAM type, int width, int height) {
 }
 
 void FormHost::LayOut(const std::function<void()>& change) {
-  for (NativePeer* peer : peers_) peer->HoldBounds();
+  for (const auto& peer : peers_) peer->HoldBounds();
   RunGuarded(window_, change);
   HDWP batch = BeginDeferWindowPos(static_cast<int>(peers_.size()));
-  for (NativePeer* peer : peers_) batch = peer->MoveWithBatch(batch);
+  for (const auto& peer : peers_) batch = peer->MoveWithBatch(batch);
   if (batch) EndDeferWindowPos(batch);
 }
 
@@ -237,7 +224,7 @@ void FormHost::DpiChanged(int dpi, const RECT& suggested) {
   LayOut([this, &font] {
     form_.ScaleControls(font.scaleNum * font_.scaleDen, font.scaleDen * font_.scaleNum);
   });
-  for (NativePeer* peer : peers_) {
+  for (const auto& peer : peers_) {
     if (peer->Handle() != grid_.Handle())
       SendMessageA(peer->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.font), TRUE);
   }
@@ -295,7 +282,7 @@ bool FormHost::KeyDown(MSG& message) {
   message.wParam = key;
   if (message.message != WM_KEYDOWN || (shift & (ssAlt | ssCtrl)) != 0) return false;
 
-  std::vector<Control*> controls = form_.Controls();
+  const std::vector<Control*>& controls = form_.Controls();
   if (key == kKeyTab) return MoveFocus(TabKeyTarget(controls, FocusedControl(), shift));
   const Control* focused = FocusedControl();
   if (!focused) return false;
@@ -306,7 +293,7 @@ bool FormHost::KeyDown(MSG& message) {
 }
 
 bool FormHost::CharTyped(MSG& message) {
-  if (message.hwnd != search_.Handle()) return false;
+  if (message.hwnd != WindowOf(form_.edt_Search)) return false;
   auto key = static_cast<char>(message.wParam);
   RunGuarded(window_, [this, &key] { key = form_.edt_Search.KeyPress(key); });
   if (key == 0) return true;
@@ -325,7 +312,7 @@ bool FormHost::MoveFocus(Control* target) {
 
 Control* FormHost::FocusedControl() const {
   HWND focus = GetFocus();
-  for (NativePeer* peer : peers_) {
+  for (const auto& peer : peers_) {
     if (peer->Handle() == focus) return &peer->Model();
   }
   return nullptr;

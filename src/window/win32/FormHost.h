@@ -6,11 +6,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
-#include "toolkit/win32/ButtonPeers.h"
+#include "toolkit/win32/NativePeer.h"
 #include "toolkit/win32/ScreenFont.h"
-#include "toolkit/win32/TextPeers.h"
 #include "toolkit/win32/grid/GridControl.h"
 #include "window/Form1.h"
 
@@ -70,17 +70,8 @@ class FormHost final : public BusyMonitor {
   HWND window_ = nullptr;
   ScreenFont font_;
   GridControl grid_;
-  RadioButtonPeer content_;
-  RadioButtonPeer cookie_;
-  RadioButtonPeer history_;
-  ButtonPeer clear_;
-  NativePeer gridPeer_;
-  TextBoxPeer memo_;
-  ButtonPeer refresh_;
-  TextBoxPeer search_;
-  ButtonPeer searchButton_;
-  LabelPeer status_;
-  std::vector<NativePeer*> peers_;
+  // One per control of the form, in the form's order; the grid's shows grid_'s window.
+  std::vector<std::unique_ptr<NativePeer>> peers_;
   bool controlsCreated_ = false;
   // The control that gets the focus back when the window is activated again.
   HWND focus_ = nullptr;

@@ -21,9 +21,9 @@ struct Element {
   int col = -1;
 };
 
-// The text as a screen reader gets it: up to its first NUL, as drawn.
+// The text as a screen reader gets it, in the system's ANSI code page; null when empty.
 BSTR ToBstr(std::string_view text) {
-  text = TextUpToNul(text).substr(0, size_t{INT_MAX});
+  text = text.substr(0, size_t{INT_MAX});
   if (text.empty()) return nullptr;
   const int size = static_cast<int>(text.size());
   const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
@@ -128,8 +128,9 @@ class GridAccessible final : public IAccessible {
     if (!name) return E_POINTER;
     *name = nullptr;
     return WithElement(child, [&](GridControl& grid, const Element& element) {
-      *name = element.row < 0 ? ToBstr(grid.AccessibleName())
-                              : ToBstr(grid.Table().Cell(std::max(element.col, 0), element.row));
+      *name = element.row < 0
+                  ? ToBstr(grid.AccessibleName())
+                  : ToBstr(grid.Table().ShownText(std::max(element.col, 0), element.row));
       return *name ? S_OK : S_FALSE;
     });
   }

@@ -15,15 +15,9 @@ namespace {
 
 constexpr char kClassName[] = "TarnwickGrid";
 constexpr int kRowHeight = 16;
-constexpr int kWideColumns[] = {171, 89};
-constexpr int kColumnWidth = 64;
 
-std::vector<int> ColumnWidths(int colCount, int scaleNum, int scaleDen) {
-  std::vector<int> widths;
-  for (int col = 0; col < colCount; ++col) {
-    int width = col < 2 ? kWideColumns[col] : kColumnWidth;
-    widths.push_back(MulDiv(width, scaleNum, scaleDen));
-  }
+std::vector<int> Scaled(std::vector<int> widths, int scaleNum, int scaleDen) {
+  for (int& width : widths) width = MulDiv(width, scaleNum, scaleDen);
   return widths;
 }
 
@@ -35,8 +29,8 @@ bool IsInput(UINT message) {
 
 }  // namespace
 
-GridControl::GridControl(EntryTable& table)
-    : table_(table), geometry_(kRowHeight, ColumnWidths(table.ColCount(), 1, 1)) {}
+GridControl::GridControl(GridModel& table, std::vector<int> columnWidths)
+    : table_(table), designWidths_(std::move(columnWidths)), geometry_(kRowHeight, designWidths_) {}
 
 GridControl::~GridControl() {
   if (!window_) return;
@@ -48,7 +42,7 @@ GridControl::~GridControl() {
 HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum,
                          int scaleDen) {
   geometry_ = GridGeometry(MulDiv(kRowHeight, scaleNum, scaleDen),
-                           ColumnWidths(table_.ColCount(), scaleNum, scaleDen));
+                           Scaled(designWidths_, scaleNum, scaleDen));
   scaleNum_ = scaleNum;
   scaleDen_ = scaleDen;
   ScaleMargins();

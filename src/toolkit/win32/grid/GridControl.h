@@ -1,30 +1,32 @@
 #pragma once
-// The window that shows the entry table: a text grid with a fixed header row, whole-row
-// selection, sideways scrolling by column and user-sizable columns. It paints straight from the
-// table's cells and turns the user's keys, clicks and wheel turns into moves of the table's
-// current row, so the table raises its click notification exactly where a user's click would.
+// The window that shows a grid model: a text grid with fixed header rows, whole-row selection,
+// sideways scrolling by column and user-sizable columns. It paints straight from the model's
+// cells and turns the user's keys, clicks and wheel turns into moves of the model's current row,
+// so the model raises its click notification exactly where a user's click would.
 #include <windows.h>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "cache/EntryTable.h"
 #include "toolkit/grid/GridGeometry.h"
+#include "toolkit/grid/GridModel.h"
 #include "toolkit/grid/GridNavigation.h"
 #include "toolkit/win32/grid/GridAccessible.h"
 
 namespace tarnwick {
 
-class GridControl : private EntryTableObserver {
+class GridControl : private GridModelObserver {
  public:
-  explicit GridControl(EntryTable& table);
+  // One column width per column of the table, in pixels at 96 dots per inch.
+  GridControl(GridModel& table, std::vector<int> columnWidths);
   ~GridControl() override;
   GridControl(const GridControl&) = delete;
   GridControl& operator=(const GridControl&) = delete;
 
-  // Creates the child window. The 96-DPI row height (16) and column widths (171, 89, then 64)
-  // are multiplied by scaleNum / scaleDen.
+  // Creates the child window. The 96-DPI row height (16) and column widths are multiplied by
+  // scaleNum / scaleDen.
   HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum, int scaleDen);
   HWND Handle() const { return window_; }
   // Another screen density: the new font, and the row height, the column widths (as the user
@@ -41,7 +43,7 @@ class GridControl : private EntryTableObserver {
 
   // What assistive technology reads and does (GridAccessibleWindow.cpp): the table object reads
   // the grid's own model and layout, and gives the grid its name.
-  const EntryTable& Table() const { return table_; }
+  const GridModel& Table() const { return table_; }
   const GridGeometry& Geometry() const { return geometry_; }
   const std::string& AccessibleName() const { return accessibleName_; }
   void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
@@ -109,7 +111,8 @@ class GridControl : private EntryTableObserver {
   void RaiseAccessibleEvents();
   void DisconnectAccessibleObjects();
 
-  EntryTable& table_;
+  GridModel& table_;
+  const std::vector<int> designWidths_;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   GridGeometry geometry_;

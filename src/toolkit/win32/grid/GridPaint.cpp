@@ -92,8 +92,7 @@ void GridControl::DrawRow(HDC dc, int row, GridSpan cols) {
     if (right <= left) continue;
     // The cell's own pixels exclude its right and bottom edge, where the grid lines go.
     RECT cell{left, top, right - 1, bottom - 1};
-    std::string_view text = table_.Cell(col, row);
-    text = TextUpToNul(text).substr(0, kMaxDrawnChars);
+    const std::string_view text = table_.ShownText(col, row).substr(0, kMaxDrawnChars);
     ExtTextOutA(dc, left + textLeft_, top + textTop_, ETO_CLIPPED | ETO_OPAQUE, &cell, text.data(),
                 static_cast<UINT>(text.size()), nullptr);
     FillSolid(dc, right - 1, top, right, bottom, colors.lines);
