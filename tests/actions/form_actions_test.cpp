@@ -5,29 +5,25 @@
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
+#include "support/TestEntries.h"
 #include "toolkit/Keys.h"
 #include "window/Form1.h"
 
 namespace tarnwick {
 namespace {
 
-MemoryCacheEntry Entry(std::string key, uint32_t type, std::string localFile = "C:\\cache\\a.htm") {
-  MemoryCacheEntry entry;
-  entry.sourceUrl = std::move(key);
-  entry.localFile = std::move(localFile);
-  entry.type = type;
-  entry.size = 10;
-  return entry;
-}
+using testing::TestEntry;
 
 class FormActionsTest : public ::testing::Test {
  protected:
   FormActionsTest() {
-    cache.Add(Entry("Cookie:user@example.com/", 0x0010'0000));
-    cache.Add(Entry("Visited: user@http://example.com/", 0x0020'0000));
-    cache.Add(Entry("http://example.com/index.html?q=1", 0x1));
-    cache.Add(Entry("http://example.com/Logo.PNG", 0x1, "C:\\cache\\logo.png"));
-    cache.Add(Entry("calc.exe", 0x1));
+    cache.Add(TestEntry("Cookie:user@example.com/", 0x0010'0000));
+    cache.Add(TestEntry("Visited: user@http://example.com/", 0x0020'0000));
+    cache.Add(TestEntry("http://example.com/index.html?q=1", 0x1));
+    MemoryCacheEntry logo = TestEntry("http://example.com/Logo.PNG", 0x1);
+    logo.localFile = "C:\\cache\\logo.png";
+    cache.Add(logo);
+    cache.Add(TestEntry("calc.exe", 0x1));
     form.SetHandle(&window);
     form.FormCreate();
   }
@@ -67,8 +63,9 @@ TEST_F(FormActionsTest, EveryControlAndMenuItemRunsItsOwnHandler) {
   form.btn_Refresh.Click();
   EXPECT_EQ(form.grd.RowCount(), 3);
 
-  const std::pair<RadioButton*, TViewMode> views[] = {
-      {&form.rdo_History, vmHistory}, {&form.rdo_Cookie, vmCookies}, {&form.rdo_Content, vmContent}};
+  const std::pair<RadioButton*, TViewMode> views[] = {{&form.rdo_History, vmHistory},
+                                                      {&form.rdo_Cookie, vmCookies},
+                                                      {&form.rdo_Content, vmContent}};
   for (const auto& [button, view] : views) {
     button->Click();
     EXPECT_EQ(form.FViewMode, view) << button->Caption();
@@ -145,7 +142,7 @@ TEST_F(FormActionsTest, OpeningHandsWebUrlsAndLocalFilesToTheShell) {
   ASSERT_EQ(shell.calls.size(), 2u) << "calc.exe is no URL to open";
   EXPECT_EQ(shell.calls[0].file, "http://example.com/index.html?q=1");
   EXPECT_EQ(shell.calls[0].request.hwnd, &window);
-  EXPECT_EQ(shell.calls[1].file, "C:\\cache\\a.htm");
+  EXPECT_EQ(shell.calls[1].file, "C:\\cache\\file.htm");
 
   form.rdo_Cookie.Click();
   form.OpeninBrowser1Click();

@@ -14,9 +14,12 @@
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
+#include "support/TestEntries.h"
 
 namespace tarnwick {
 namespace {
+
+using testing::TestEntry;
 
 // Counts buffers and records a second buffer taken while one is still held.
 class CountingBuffers : public ListingBuffers {
@@ -40,11 +43,6 @@ class CountingBuffers : public ListingBuffers {
   // Counted from 1 over every buffer taken; 0 fails none.
   size_t failingTake = 0;
 };
-
-MemoryCacheEntry Entry(std::string url, uint32_t type, uint64_t size, size_t headerBytes = 16) {
-  return {.sourceUrl = std::move(url), .localFile = "C:\\c\\f", .type = type, .size = size,
-          .header = std::string(headerBytes, 'h')};
-}
 
 class ListingTest : public ::testing::Test {
  protected:
@@ -85,10 +83,10 @@ class ListingTest : public ::testing::Test {
 };
 
 TEST_F(ListingTest, EachViewListsItsEntriesUnderTheCaptionsAndSumsTheirSizes) {
-  cache.Add(Entry("Cookie:u@a.test/", 0x0010'0001, 100));
-  cache.Add(Entry("http://a.test/", 0x0000'0001, 1000));
-  cache.Add(Entry("Visited:u@a.test", 0x0020'0001, 7));
-  cache.Add(Entry("http://b.test/", 0x0000'0001, 1048576));
+  cache.Add(TestEntry("Cookie:u@a.test/", 0x0010'0001, 100));
+  cache.Add(TestEntry("http://a.test/", 0x0000'0001, 1000));
+  cache.Add(TestEntry("Visited:u@a.test", 0x0020'0001, 7));
+  cache.Add(TestEntry("http://b.test/", 0x0000'0001, 1048576));
   table.SetRowCount(40);
   table.SetRow(30);
   clicks = 0;
@@ -112,7 +110,7 @@ TEST_F(ListingTest, EachViewListsItsEntriesUnderTheCaptionsAndSumsTheirSizes) {
 }
 
 TEST_F(ListingTest, EmptyViewEndsLikeAViewWhoseEntriesWereAllFilteredOut) {
-  cache.Add(Entry("Cookie:u@a.test/", 0x0010'0001, 100));
+  cache.Add(TestEntry("Cookie:u@a.test/", 0x0010'0001, 100));
   for (TViewMode view : {vmHistory, vmContent}) {
     const ListingSummary summary = List(view);
     EXPECT_EQ(summary.count, 0);
@@ -127,22 +125,22 @@ TEST_F(ListingTest, EmptyViewEndsLikeAViewWhoseEntriesWereAllFilteredOut) {
 }
 
 TEST_F(ListingTest, FirstBufferGrowsToTwiceTheNeedAndNextBufferDoublesAndStaysDoubled) {
-  const MemoryCacheEntry large = Entry("http://large.test/", 1, 1, 5000);
+  const MemoryCacheEntry large = TestEntry("http://large.test/", 1, 1, std::string(5000, 'h'));
   cache.Add(large);
-  cache.Add(Entry("http://small.test/", 1, 1));
-  cache.Add(Entry("http://huge.test/", 1, 1, 10000));
-  cache.Add(Entry("http://last.test/", 1, 1));
+  cache.Add(TestEntry("http://small.test/", 1, 1));
+  cache.Add(TestEntry("http://huge.test/", 1, 1, std::string(10000, 'h')));
+  cache.Add(TestEntry("http://last.test/", 1, 1));
 
   EXPECT_EQ(List(vmContent).count, 4);
   const uint32_t need = MemoryUrlCache::RecordSize(large);
-  EXPECT_EQ(cache.SizesGiven(), (std::vector<uint32_t>{4096, 2 * need, 4096, 4096, 8192, 16384,
-                                                       16384, 16384}));
+  EXPECT_EQ(cache.SizesGiven(),
+            (std::vector<uint32_t>{4096, 2 * need, 4096, 4096, 8192, 16384, 16384, 16384}));
   EXPECT_EQ(buffers.sizes, (std::vector<uint32_t>{4096, 2 * need, 4096, 8192, 16384}));
 }
 
 TEST_F(ListingTest, WrittenBackSizeOfZeroEndsBeforeTheResultIsLookedAt) {
   for (const char* url : {"http://1.test/", "http://2.test/", "http://3.test/"})
-    cache.Add(Entry(url, 1, 1));
+    cache.Add(TestEntry(url, 1, 1));
   cache.InjectAnswer(2, 1, {.result = false, .error = kErrorInsufficientBuffer, .size = 0});
   EXPECT_EQ(List(vmContent).count, 1);
   EXPECT_EQ(cache.FindCalls(), 2);
@@ -154,7 +152,7 @@ TEST_F(ListingTest, WrittenBackSizeOfZeroEndsBeforeTheResultIsLookedAt) {
 
 TEST_F(ListingTest, OtherFailuresEndTheListingWithTheRowsSoFar) {
   for (const char* url : {"http://1.test/", "http://2.test/", "http://3.test/"})
-    cache.Add(Entry(url, 1, 10));
+    cache.Add(TestEntry(url, 1, 10));
   cache.InjectAnswer(3, 1, {.result = false, .error = 6, .size = 4096});
   EXPECT_EQ(List(vmContent).count, 2);
 
@@ -171,8 +169,8 @@ TEST_F(ListingTest, OtherFailuresEndTheListingWithTheRowsSoFar) {
 }
 
 TEST_F(ListingTest, ACacheThatKeepsAskingForMoreStopsAt64MiB) {
-  cache.Add(Entry("http://1.test/", 1, 1));
-  cache.Add(Entry("http://2.test/", 1, 1));
+  cache.Add(TestEntry("http://1.test/", 1, 1));
+  cache.Add(TestEntry("http://2.test/", 1, 1));
   // The next-entry call: doubled up to the limit, then given up.
   cache.InjectAnswer(2, 15, {.result = false, .error = kErrorInsufficientBuffer});
   EXPECT_EQ(List(vmContent).count, 1);
@@ -196,8 +194,8 @@ TEST_F(ListingTest, ACacheThatKeepsAskingForMoreStopsAt64MiB) {
 }
 
 TEST_F(ListingTest, ARowThatCannotBeAddedStillReleasesEverything) {
-  cache.Add(Entry("http://1.test/", 1, 1));
-  cache.Add(Entry("http://2.test/", 1, 1));
+  cache.Add(TestEntry("http://1.test/", 1, 1));
+  cache.Add(TestEntry("http://2.test/", 1, 1));
   int calls = 0;
   EXPECT_THROW(RefreshEntryTable(
                    table, cache, vmContent,
@@ -223,11 +221,11 @@ class FailedListingTest : public ListingTest, public ::testing::WithParamInterfa
 
 TEST_P(FailedListingTest, LeavesOnlyTheRowsItDeliveredForClear) {
   const Failure& failure = GetParam();
-  cache.Add(Entry("http://1.test/", 1, 1));
-  cache.Add(Entry("http://2.test/", 1, 1, 5000));
-  cache.Add(Entry("http://3.test/", 1, 1));
+  cache.Add(TestEntry("http://1.test/", 1, 1));
+  cache.Add(TestEntry("http://2.test/", 1, 1, std::string(5000, 'h')));
+  cache.Add(TestEntry("http://3.test/", 1, 1));
   for (const char* url : {"Cookie:u@1/", "Cookie:u@2/", "Cookie:u@3/", "Cookie:u@4/"})
-    cache.Add(Entry(url, 0x0010'0001, 1));
+    cache.Add(TestEntry(url, 0x0010'0001, 1));
   // A longer listing of another view leaves its rows hidden, texts and all, past the next one.
   EXPECT_EQ(List(vmCookies).count, 4);
   if (failure.throwingCall)

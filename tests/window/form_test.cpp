@@ -8,10 +8,13 @@
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
+#include "support/TestEntries.h"
 #include "window/Form1.h"
 
 namespace tarnwick {
 namespace {
+
+using testing::TestEntry;
 
 class SilentShell : public Shell {
  public:
@@ -36,16 +39,6 @@ class RecordingMonitor : public BusyMonitor {
   std::vector<std::pair<int, int>> deleted;
 };
 
-MemoryCacheEntry Entry(std::string url, uint32_t type, uint64_t size) {
-  MemoryCacheEntry entry;
-  entry.sourceUrl = std::move(url);
-  entry.localFile = "C:\\cache\\file.htm";
-  entry.type = type;
-  entry.size = size;
-  entry.header = "HTTP/1.1 200 OK\r\n";
-  return entry;
-}
-
 size_t LineBreaks(const std::string& text) {
   size_t breaks = 0;
   for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
@@ -54,13 +47,13 @@ size_t LineBreaks(const std::string& text) {
   return breaks;
 }
 
-class FormTest : public testing::Test {
+class FormTest : public ::testing::Test {
  protected:
   FormTest() {
-    cache.Add(Entry("Cookie:user@example.com/", 0x0010'0001, 100));
-    cache.Add(Entry("Visited:user@http://example.com/", 0x0020'0001, 0));
-    cache.Add(Entry("http://example.com/", 0x1, 1000));
-    cache.Add(Entry("http://example.com/logo.png", 0x1, 1048576));
+    cache.Add(TestEntry("Cookie:user@example.com/", 0x0010'0001, 100));
+    cache.Add(TestEntry("Visited:user@http://example.com/", 0x0020'0001, 0));
+    cache.Add(TestEntry("http://example.com/", 0x1, 1000));
+    cache.Add(TestEntry("http://example.com/logo.png", 0x1, 1048576));
   }
 
   std::vector<std::string> Column0() const {
@@ -103,7 +96,7 @@ TEST_F(FormTest, ChoosingAViewListsItOnceAndRefreshListsAgain) {
   form.rdo_Cookie.Click();
   EXPECT_EQ(cache.FindCalls(), callsAfterListing);
 
-  cache.Add(Entry("Cookie:user@example.org/", 0x0010'0001, 200));
+  cache.Add(TestEntry("Cookie:user@example.org/", 0x0010'0001, 200));
   form.btn_Refresh.Click();
   EXPECT_EQ(form.FViewMode, vmCookies);
   EXPECT_EQ(Column0().size(), 2u);
@@ -205,7 +198,7 @@ TEST_F(FormTest, HostileEnvironmentListsAndSearchesWithoutFailing) {
   EXPECT_EQ(form.lbl_Status.Caption(), "0 entries in 0 bytes (0.00 MB)");
 
   // A space between thousands and a comma before the decimals, with a size past 32 bits.
-  cache.Add(Entry("http://example.com/disk.iso", 0x1, uint64_t{3} << 30));
+  cache.Add(TestEntry("http://example.com/disk.iso", 0x1, uint64_t{3} << 30));
   locale.SetNumberSeparators({' ', ','});
   form.SettingsChanged();
   form.btn_Refresh.Click();

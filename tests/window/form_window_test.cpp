@@ -11,6 +11,8 @@
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
+#include "support/PumpMessages.h"
+#include "support/TestEntries.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
@@ -21,19 +23,13 @@ void PrintTo(const Bounds& b, std::ostream* os) {
 
 namespace {
 
+using testing::TestEntry;
+
 class SilentShell : public Shell {
  public:
   void Execute(const ShellExecuteRequest&) override {}
   void MessageBeep(uint32_t) override {}
 };
-
-MemoryCacheEntry Entry(std::string url, uint32_t type) {
-  MemoryCacheEntry entry;
-  entry.sourceUrl = std::move(url);
-  entry.type = type;
-  entry.size = 10;
-  return entry;
-}
 
 std::string TextOf(HWND window) {
   char text[512] = {};
@@ -130,13 +126,13 @@ class FailingLocale : public FixedLocale {
   bool failReading = false;
 };
 
-class FormWindowTest : public testing::Test {
+class FormWindowTest : public ::testing::Test {
  protected:
   FormWindowTest() {
     for (const char* url : {"http://a.example/", "http://b.example/", "http://c.example/"}) {
-      cache.Add(Entry(url, 0x1));
+      cache.Add(TestEntry(url, 0x1));
     }
-    cache.Add(Entry("Cookie:user@a.example/", 0x0010'0001));
+    cache.Add(TestEntry("Cookie:user@a.example/", 0x0010'0001));
     probe = {};
   }
 
@@ -147,14 +143,7 @@ class FormWindowTest : public testing::Test {
     Pump();
   }
 
-  void Pump() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT || host.PreTranslate(message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
+  void Pump() { testing::PumpMessages(host); }
 
   void Press(UINT key) {
     PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);

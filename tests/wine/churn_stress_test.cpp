@@ -45,8 +45,8 @@ class ChurnProcess {
     startup.hStdOutput = output_;
     startup.hStdError = output_;
     std::string command = std::string(SEED_CACHE_EXE) + " --churn " + stopFile_;
-    started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                              nullptr, &startup, &process_);
+    started_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                              &startup, &process_);
   }
   ~ChurnProcess() {
     if (started_) {
@@ -59,8 +59,8 @@ class ChurnProcess {
 
   // Asks it to stop and returns the steps it made, or -1 when it did not stop in time.
   int Stop() {
-    CloseHandle(CreateFileA(stopFile_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                            nullptr));
+    CloseHandle(
+        CreateFileA(stopFile_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     if (WaitForSingleObject(process_.hProcess, 30'000) != WAIT_OBJECT_0) return -1;
     int steps = -1;
     if (FILE* file = std::fopen(outputFile_.c_str(), "r")) {

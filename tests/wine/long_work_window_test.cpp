@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "CacheRecords.h"
 #include "RealPlatform.h"
 #include "cache/Summary.h"
 #include "seed/SeedSets.h"
+#include "support/PumpMessages.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
@@ -20,16 +22,10 @@ constexpr int kEntries = 3000;
 
 int ContentKeysInCache() {
   int keys = 0;
-  std::vector<char> buffer(65536);
-  DWORD size = static_cast<DWORD>(buffer.size());
-  auto* record = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer.data());
-  HANDLE find = FindFirstUrlCacheEntryA(nullptr, record, &size);
-  for (bool more = find != nullptr; more;) {
-    if ((record->CacheEntryType & (COOKIE_CACHE_ENTRY | URLHISTORY_CACHE_ENTRY)) == 0) ++keys;
-    size = static_cast<DWORD>(buffer.size());
-    more = FindNextUrlCacheEntryA(find, record, &size);
-  }
-  if (find) FindCloseUrlCache(find);
+  WinInetCache cache;
+  testing::ForEachRecord(cache, nullptr, [&](const CacheEntryRecord& record) {
+    if ((record.CacheEntryType & (kCookieCacheEntry | kUrlHistoryCacheEntry)) == 0) ++keys;
+  });
   return keys;
 }
 
@@ -94,14 +90,7 @@ class LongWorkWindowTest : public ::testing::Test {
     delete seeder_;
   }
 
-  void Pump() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT || host.PreTranslate(message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
+  void Pump() { testing::PumpMessages(host); }
   std::string Summary() const {
     uint64_t total = 0;
     for (const seed::SeededEntry& entry : seeder_->Entries()) total += entry.size;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CacheRecords.h"
 #include "RealisticSeedSuite.h"
 #include "WinInetCache.h"
 
@@ -26,29 +27,14 @@ class Win32CacheTest : public testing::RealisticSeedSuite<::testing::Test> {
     uint32_t type;
   };
 
-  // Every record the adapter delivers for `pattern`, copied out, growing the buffer on 122.
+  // Every record the adapter delivers for `pattern`, copied out; the enumeration must end at
+  // the last entry, not fail on the way.
   std::vector<Listed> List(const char* pattern) {
     std::vector<Listed> listed;
-    std::vector<char> buffer(256);
-    uint32_t size = static_cast<uint32_t>(buffer.size());
-    UrlCache::FindHandle find = cache_.FindFirst(pattern, buffer.data(), size);
-    if (!find && cache_.LastError() == kErrorInsufficientBuffer) {
-      buffer.resize(size);
-      find = cache_.FindFirst(pattern, buffer.data(), size);
-    }
-    if (!find) return listed;
-    for (bool more = true; more;) {
-      const auto* record = reinterpret_cast<const CacheEntryRecord*>(buffer.data());
-      listed.push_back({record->lpszSourceUrlName, record->CacheEntryType});
-      size = static_cast<uint32_t>(buffer.size());
-      more = cache_.FindNext(find, buffer.data(), size);
-      if (!more && cache_.LastError() == kErrorInsufficientBuffer) {
-        buffer.resize(size);
-        more = cache_.FindNext(find, buffer.data(), size);
-      }
-    }
+    testing::ForEachRecord(cache_, pattern, [&](const CacheEntryRecord& record) {
+      listed.push_back({record.lpszSourceUrlName, record.CacheEntryType});
+    });
     EXPECT_EQ(cache_.LastError(), kErrorNoMoreItems);
-    cache_.FindClose(find);
     return listed;
   }
 

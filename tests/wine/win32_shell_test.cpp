@@ -1,8 +1,7 @@
 // The shell adapter under Wine, with the request the program makes: "open", the item-list,
 // keep-process and no-UI flags, shown normally.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CacheRecords.h"
 #include "RealisticSeedSuite.h"
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
@@ -39,31 +40,15 @@ const char* PatternOf(TViewMode view) {
   return view == vmCookies ? "cookie:" : view == vmHistory ? "visited:" : nullptr;
 }
 
-// A bare enumeration, growing the buffer to whatever a record needs.
+// The records of the view, copied out of a bare enumeration.
 std::vector<Record> Delivered(UrlCache& cache, TViewMode view) {
   std::vector<Record> records;
-  std::vector<char> buffer(4096);
-  uint32_t size = static_cast<uint32_t>(buffer.size());
-  UrlCache::FindHandle find = cache.FindFirst(PatternOf(view), buffer.data(), size);
-  if (!find && cache.LastError() == kErrorInsufficientBuffer) {
-    buffer.resize(size);
-    find = cache.FindFirst(PatternOf(view), buffer.data(), size);
-  }
-  for (bool more = find != nullptr; more;) {
-    const auto& r = *reinterpret_cast<const CacheEntryRecord*>(buffer.data());
-    if (Shown(r.CacheEntryType, view))
-      records.push_back({r.lpszSourceUrlName, r.lpszLocalFileName ? r.lpszLocalFileName : "",
-                         r.CacheEntryType, r.dwUseCount,
-                         (uint64_t{r.dwSizeHigh} << 32) | r.dwSizeLow,
-                         r.lpHeaderInfo ? std::string(r.lpHeaderInfo, r.dwHeaderInfoSize) : ""});
-    size = static_cast<uint32_t>(buffer.size());
-    more = cache.FindNext(find, buffer.data(), size);
-    if (!more && cache.LastError() == kErrorInsufficientBuffer) {
-      buffer.resize(size);
-      more = cache.FindNext(find, buffer.data(), size);
-    }
-  }
-  if (find) cache.FindClose(find);
+  testing::ForEachRecord(cache, PatternOf(view), [&](const CacheEntryRecord& r) {
+    if (!Shown(r.CacheEntryType, view)) return;
+    records.push_back({r.lpszSourceUrlName, r.lpszLocalFileName ? r.lpszLocalFileName : "",
+                       r.CacheEntryType, r.dwUseCount, (uint64_t{r.dwSizeHigh} << 32) | r.dwSizeLow,
+                       r.lpHeaderInfo ? std::string(r.lpHeaderInfo, r.dwHeaderInfoSize) : ""});
+  });
   return records;
 }
 
