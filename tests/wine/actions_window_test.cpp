@@ -98,6 +98,15 @@ class ActionsWindowTest : public ::testing::Test {
                  MAKELPARAM(grid.left + 40, grid.top + 40));
     Pump();
   }
+  // Types `text` into the search box and presses Enter there.
+  void SearchWithEnter(const char* text) {
+    HWND search = host.WindowOf(form.edt_Search);
+    SetFocus(search);
+    SetWindowTextA(search, text);
+    Pump();
+    PostMessageA(search, WM_CHAR, '\r', 1);
+    Pump();
+  }
   std::vector<std::string> ListedKeys() const {
     std::vector<std::string> keys;
     for (int row = 1; row < form.grd.RowCount(); ++row) keys.emplace_back(form.grd.Cell(0, row));
@@ -161,12 +170,7 @@ TEST_F(ActionsWindowTest, EnterAndF3SearchFromTheWindowAndTheDetailBoxFollows) {
   const std::vector<int> hits = RowsHoldingAfterTheFirst(form.grd, "EXAMPLE.COM/");
   ASSERT_GE(hits.size(), 2u);
   HWND search = host.WindowOf(form.edt_Search);
-  SetFocus(search);
-  SetWindowTextA(search, "EXAMPLE.COM/");
-  Pump();
-
-  PostMessageA(search, WM_CHAR, '\r', 1);
-  Pump();
+  SearchWithEnter("EXAMPLE.COM/");
   const int first = form.grd.Row();
   EXPECT_EQ(first, hits[0]) << "the search starts after the current row";
   EXPECT_EQ(TextOf(search), "EXAMPLE.COM/") << "Enter is not typed into the box";
@@ -194,13 +198,8 @@ TEST_F(ActionsWindowTest, ANonAsciiSearchIgnoresCaseThroughTheSystemCodePage) {
     if (form.grd.Cell(0, row).find("recettes.example.fr") != std::string_view::npos) expected = row;
   ASSERT_GT(expected, kFirstEntryRow) << "the seeded history lists the titled page after row 1";
 
-  HWND search = host.WindowOf(form.edt_Search);
-  SetFocus(search);
   // "CRÈME BRÛLÉE" in code page 1252, in octal escapes: a hex escape would swallow the E after it.
-  SetWindowTextA(search, "CR\310ME BR\333L\311E");
-  Pump();
-  PostMessageA(search, WM_CHAR, '\r', 1);
-  Pump();
+  SearchWithEnter("CR\310ME BR\333L\311E");
   EXPECT_EQ(form.grd.Row(), expected);
   EXPECT_EQ(real.shell.beeps, 0);
 }
