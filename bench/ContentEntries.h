@@ -13,8 +13,10 @@ inline MemoryCacheEntry ContentEntry(int n) {
   const uint64_t time = 133'541'212'290'000'000 + static_cast<uint64_t>(n) * 10'000'000;
   const FileTime stamp{static_cast<uint32_t>(time), static_cast<uint32_t>(time >> 32)};
   return {.sourceUrl = "https://static.example-cdn.test/assets/img/" + id + "/photo.jpg?v=3",
-          .localFile = "C:\\users\\user\\Temp\\Temporary Internet Files\\Content.IE5\\AB12CD34\\"
-                       "photo[" + id + "].jpg",
+          .localFile =
+              "C:\\users\\user\\Temp\\Temporary Internet Files\\Content.IE5\\AB12CD34\\"
+              "photo[" +
+              id + "].jpg",
           .type = 0x0000'0001,
           .useCount = 1,
           .hitRate = 3,
@@ -24,7 +26,8 @@ inline MemoryCacheEntry ContentEntry(int n) {
           .lastAccess = stamp,
           .lastSync = stamp,
           .header = "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: " + id +
-                    "\r\nETag: \"5f2a" + id + "\"\r\nCache-Control: max-age=31536000\r\n"
+                    "\r\nETag: \"5f2a" + id +
+                    "\"\r\nCache-Control: max-age=31536000\r\n"
                     "Last-Modified: Tue, 05 Mar 2024 14:07:09 GMT\r\n\r\n"};
 }
 

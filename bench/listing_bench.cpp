@@ -56,10 +56,11 @@ void ListingAgainstCopy(int entries, int repetitions) {
   // Both keep their result until the next run, so freeing the previous result is in both.
   EntryTable table;
   std::vector<std::string> strings;
-  const std::string name = "listing " + std::to_string(entries) +
-                           " in-memory entries vs copying their strings";
-  ReportRatio(name.c_str(), [&] { lister.List(table, cache); },
-              [&] { CopyRecordStrings(cache, strings); }, repetitions, 4.0);
+  const std::string name =
+      "listing " + std::to_string(entries) + " in-memory entries vs copying their strings";
+  ReportRatio(
+      name.c_str(), [&] { lister.List(table, cache); }, [&] { CopyRecordStrings(cache, strings); },
+      repetitions, 4.0);
 }
 
 void TableMemory(int entries) {
@@ -76,10 +77,11 @@ void TableMemory(int entries) {
       text += static_cast<double>(table->Cell(col, row).size());
   const double rows = table->RowCount();
   const double limit = 1.5 * text + 64 * rows;
-  std::printf("table memory after listing %d entries: ratio %.3f of the limit (%.1f bytes a row "
-              "for %.1f bytes of text a row; limit 1.5 x text + 64 = %.1f)%s\n",
-              entries, heap / limit, heap / rows, text / rows, limit / rows,
-              heap <= limit ? "" : "  MISSED");
+  std::printf(
+      "table memory after listing %d entries: ratio %.3f of the limit (%.1f bytes a row "
+      "for %.1f bytes of text a row; limit 1.5 x text + 64 = %.1f)%s\n",
+      entries, heap / limit, heap / rows, text / rows, limit / rows,
+      heap <= limit ? "" : "  MISSED");
   delete table;
 }
 

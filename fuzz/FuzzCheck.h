@@ -3,11 +3,10 @@
 // A macro, because this clang has no std::source_location.
 #include <cstdio>
 
-#define TARNWICK_CHECK(condition)                                           \
-  do {                                                                      \
-    if (!(condition)) {                                                     \
-      std::fprintf(stderr, "check failed at %s:%d: %s\n", __FILE__, __LINE__, \
-                   #condition);                                             \
-      __builtin_trap();                                                     \
-    }                                                                       \
+#define TARNWICK_CHECK(condition)                                                          \
+  do {                                                                                     \
+    if (!(condition)) {                                                                    \
+      std::fprintf(stderr, "check failed at %s:%d: %s\n", __FILE__, __LINE__, #condition); \
+      __builtin_trap();                                                                    \
+    }                                                                                      \
   } while (false)

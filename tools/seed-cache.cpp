@@ -30,9 +30,8 @@ const char* KindOf(const SeededEntry& entry) {
 void PrintEntry(const SeededEntry& entry) {
   const std::string key = entry.key.size() > 100 ? entry.key.substr(0, 97) + "..." : entry.key;
   std::printf("%s  %s\n         type 0x%08lx, %llu bytes, header block %lu bytes%s%s\n",
-              KindOf(entry), key.c_str(), entry.type,
-              static_cast<unsigned long long>(entry.size), entry.headerSize,
-              entry.localFile.empty() ? "" : ", file ", entry.localFile.c_str());
+              KindOf(entry), key.c_str(), entry.type, static_cast<unsigned long long>(entry.size),
+              entry.headerSize, entry.localFile.empty() ? "" : ", file ", entry.localFile.c_str());
 }
 
 int Usage() {

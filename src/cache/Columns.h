@@ -20,7 +20,7 @@ enum EntryColumn : int {
 };
 
 inline constexpr std::array<std::string_view, 11> kColumnCaptions = {
-    "Source URL", "Local file",  "Type",      "Use Count", "Hit Rate", "File Size",
-    "Modified",   "Expires",     "Last access", "Last sync", "Header"};
+    "Source URL", "Local file", "Type",        "Use Count", "Hit Rate", "File Size",
+    "Modified",   "Expires",    "Last access", "Last sync", "Header"};
 
 }  // namespace tarnwick

@@ -41,8 +41,8 @@ std::vector<std::string> EntryRowFormatter::RowItems(const DeliveredRecord& deli
   items.push_back(std::to_string(record.dwUseCount));
   items.push_back(std::to_string(record.dwHitRate));
   items.push_back(SizeText(record));
-  for (const FileTime& time : {record.LastModifiedTime, record.ExpireTime, record.LastAccessTime,
-                               record.LastSyncTime})
+  for (const FileTime& time :
+       {record.LastModifiedTime, record.ExpireTime, record.LastAccessTime, record.LastSyncTime})
     items.push_back(FileTimeToText(time, locale_));
   if (view == vmCookies) return items;
   const std::string_view header =

@@ -9,8 +9,8 @@ int MulDivRound(int a, int b, int c) {
   const int64_t product = int64_t{a} * b;
   const int64_t half = (c < 0 ? -int64_t{c} : int64_t{c}) / 2;
   const bool negative = (product < 0) != (c < 0);
-  const int64_t magnitude = ((product < 0 ? -product : product) + half) /
-                            (c < 0 ? -int64_t{c} : int64_t{c});
+  const int64_t magnitude =
+      ((product < 0 ? -product : product) + half) / (c < 0 ? -int64_t{c} : int64_t{c});
   return static_cast<int>(negative ? -magnitude : magnitude);
 }
 

@@ -33,12 +33,15 @@ TEST(TypeText, NamesKnownFlagsInFixedOrderAndIgnoresOthers) {
             "TRACK_ONLINE_CACHE_ENTRY|OCX_CACHE_ENTRY");
   // Each bit by itself, as the platform numbers them: the all-bits text alone would not catch two
   // names swapped between their bits.
-  const std::pair<uint32_t, const char*> single[] = {
-      {0x0010'0000, "COOKIE_CACHE_ENTRY"},        {0x0000'0001, "NORMAL_CACHE_ENTRY"},
-      {0x0020'0000, "URLHISTORY_CACHE_ENTRY"},    {0x0000'0002, "STABLE_CACHE_ENTRY"},
-      {0x0001'0000, "SPARSE_CACHE_ENTRY"},        {0x0000'0004, "STICKY_CACHE_ENTRY"},
-      {0x0000'0010, "TRACK_OFFLINE_CACHE_ENTRY"}, {0x0000'0020, "TRACK_ONLINE_CACHE_ENTRY"},
-      {0x0002'0000, "OCX_CACHE_ENTRY"}};
+  const std::pair<uint32_t, const char*> single[] = {{0x0010'0000, "COOKIE_CACHE_ENTRY"},
+                                                     {0x0000'0001, "NORMAL_CACHE_ENTRY"},
+                                                     {0x0020'0000, "URLHISTORY_CACHE_ENTRY"},
+                                                     {0x0000'0002, "STABLE_CACHE_ENTRY"},
+                                                     {0x0001'0000, "SPARSE_CACHE_ENTRY"},
+                                                     {0x0000'0004, "STICKY_CACHE_ENTRY"},
+                                                     {0x0000'0010, "TRACK_OFFLINE_CACHE_ENTRY"},
+                                                     {0x0000'0020, "TRACK_ONLINE_CACHE_ENTRY"},
+                                                     {0x0002'0000, "OCX_CACHE_ENTRY"}};
   for (const auto& [bit, name] : single) EXPECT_EQ(TypeText(bit), name) << std::hex << bit;
 }
 
@@ -110,11 +113,17 @@ class AddEntryRowTest : public ::testing::Test {
 
 TEST_F(AddEntryRowTest, ContentRowHoldsEveryFieldAndTheWholeHeaderBlock) {
   const std::string header("HTTP/1.1 200 OK\r\n\0after", 24);
-  MemoryCacheEntry entry{.sourceUrl = "http://a.test/", .localFile = "C:\\cache\\a.htm",
-                         .type = 0x0000'0009, .useCount = 4294967295u, .hitRate = 7,
-                         .size = uint64_t{1} << 32, .lastModified = FromTicks(k14h07m09s),
-                         .expire = {0xFFFF'FFFF, 0x7FFF'FFFF}, .lastAccess = {0, 0},
-                         .lastSync = FromTicks(kMidnightAnd500ms), .header = header};
+  MemoryCacheEntry entry{.sourceUrl = "http://a.test/",
+                         .localFile = "C:\\cache\\a.htm",
+                         .type = 0x0000'0009,
+                         .useCount = 4294967295u,
+                         .hitRate = 7,
+                         .size = uint64_t{1} << 32,
+                         .lastModified = FromTicks(k14h07m09s),
+                         .expire = {0xFFFF'FFFF, 0x7FFF'FFFF},
+                         .lastAccess = {0, 0},
+                         .lastSync = FromTicks(kMidnightAnd500ms),
+                         .header = header};
   EXPECT_EQ(Row(entry, vmContent),
             (std::vector<std::string>{"http://a.test/", "C:\\cache\\a.htm", "NORMAL_CACHE_ENTRY",
                                       "4294967295", "7", "4294967296", "3/5/2024 2:07:09 PM",

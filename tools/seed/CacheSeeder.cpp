@@ -72,8 +72,7 @@ bool CacheSeeder::WriteLocalFile(const char* path, const ContentEntry& entry) {
   return true;
 }
 
-bool CacheSeeder::Commit(const std::string& key, const char* localFile,
-                         const ContentEntry& entry) {
+bool CacheSeeder::Commit(const std::string& key, const char* localFile, const ContentEntry& entry) {
   std::string headers = entry.headers;
   auto* headerBytes = headers.empty() ? nullptr : reinterpret_cast<BYTE*>(headers.data());
   const char* extension = entry.extension.empty() ? nullptr : entry.extension.c_str();

@@ -12,10 +12,10 @@ namespace tarnwick::seed {
 
 struct ContentEntry {
   std::string url;
-  std::string extension;   // of the local file the cache names; empty for none
-  std::string body;        // written into the local file
-  uint64_t sparseSize = 0; // when set, the file is instead extended to this size, unwritten
-  std::string headers;     // stored as is, NUL bytes included
+  std::string extension;    // of the local file the cache names; empty for none
+  std::string body;         // written into the local file
+  uint64_t sparseSize = 0;  // when set, the file is instead extended to this size, unwritten
+  std::string headers;      // stored as is, NUL bytes included
   FILETIME expires{};
   FILETIME modified{};
   DWORD type = NORMAL_CACHE_ENTRY;
@@ -23,8 +23,8 @@ struct ContentEntry {
 };
 
 struct HistoryEntry {
-  std::string url;         // the visited page; the key becomes "Visited: user@url"
-  std::string headerBlock; // stored as is
+  std::string url;          // the visited page; the key becomes "Visited: user@url"
+  std::string headerBlock;  // stored as is
   FILETIME modified{};
 };
 

@@ -62,15 +62,16 @@ bool SeedContent(CacheSeeder& seeder) {
                            "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s);
   logo.modified = LocalMidnight(2024, 3, 5);
   ContentEntry oddHeader = Page("http://api.example.com/v2/status", "txt", "text/plain", "ok\n");
-  oddHeader.headers = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nX-Trace: 7f3a"
-                      "\0hidden after the NUL\r\n\r\n"s;
+  oddHeader.headers =
+      "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nX-Trace: 7f3a"
+      "\0hidden after the NUL\r\n\r\n"s;
   ContentEntry tracker = Page(LongQuery(), "gif", "image/gif", "GIF89a");
-  ContentEntry never = Page("http://www.example.com/fonts/sans.woff2", "woff2", "font/woff2",
-                            "wOF2");
+  ContentEntry never =
+      Page("http://www.example.com/fonts/sans.woff2", "woff2", "font/woff2", "wOF2");
   never.modified = Raw(0x7FFFFFFF, 0xFFFFFFFF);
   never.type = NORMAL_CACHE_ENTRY | STICKY_CACHE_ENTRY;
-  ContentEntry pastYear9999 = Page("http://www.example.com/broken-date.css", "css", "text/css",
-                                   "body{}");
+  ContentEntry pastYear9999 =
+      Page("http://www.example.com/broken-date.css", "css", "text/css", "body{}");
   pastYear9999.modified = Raw(0x7FFF0000, 0);
   ContentEntry noFile = Page("http://www.example.com/moved", "", "text/html", "");
   noFile.headers = "HTTP/1.1 301 Moved Permanently\r\nLocation: /new\r\n\r\n";
@@ -121,8 +122,8 @@ bool SeedHistory(CacheSeeder& seeder) {
   const FILETIME visited = FromUtc(2024, 3, 5, 14, 7, 9);
   const HistoryEntry pages[] = {
       {"http://www.example.com/", TitleBlock(u"Example Domain"), visited},
-      {"http://www.example.com/search?q=url+cache",
-       TitleBlock(u"url cache - Search\0stale tail"s), visited},
+      {"http://www.example.com/search?q=url+cache", TitleBlock(u"url cache - Search\0stale tail"s),
+       visited},
       {"http://www.example.com/untitled", std::string(20, '\0'), visited},
       {"http://recettes.example.fr/creme-brulee",
        TitleBlock(u"Cr\u00e8me br\u00fbl\u00e9e \u2013 Recettes \u2605"), visited},
@@ -142,8 +143,8 @@ bool SeedRealisticSet(CacheSeeder& seeder) {
 bool SeedSyntheticEntries(CacheSeeder& seeder, int count) {
   for (int i = 0; i < count; ++i) {
     ContentEntry entry;
-    entry.url = "http://bench.example.com/item/" + std::to_string(i) + "?page=" +
-                std::to_string(i % 97);
+    entry.url =
+        "http://bench.example.com/item/" + std::to_string(i) + "?page=" + std::to_string(i % 97);
     entry.headers = HttpHeaders("text/html", 1024);
     entry.modified = FromUtc(2024, 3, 5, 14, 7, 9);
     entry.withFile = false;

@@ -31,8 +31,8 @@ inline constexpr const char* kHostileHistoryUrl = "http://hostile.example/histor
 
 // What any program may leave in the cache: a 64 KiB URL, a 1 MiB header block, bytes with the
 // high bit set and NULs, times with the top bit set and at the largest signed value, a 3 GiB file,
-// a cookie of such bytes, history blocks of 0, 19, 20 and 21 bytes. Entries the cache refuses are described in `refused`
-// and the rest is still seeded; true when it took them all.
+// a cookie of such bytes, history blocks of 0, 19, 20 and 21 bytes. Entries the cache refuses are
+// described in `refused` and the rest is still seeded; true when it took them all.
 bool SeedHostileSet(CacheSeeder& seeder, std::vector<std::string>& refused);
 
 }  // namespace tarnwick::seed

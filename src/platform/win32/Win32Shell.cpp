@@ -1,7 +1,7 @@
 #include "Win32Shell.h"
 
 #include <windows.h>
-
+// The Windows headers below build on <windows.h>.
 #include <shellapi.h>
 
 namespace tarnwick {

@@ -1,12 +1,13 @@
 // Start-up: the platform's services, the main window with its first listing, the message loop.
 #include <windows.h>
+// The Windows headers below build on <windows.h>.
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "platform/win32/WinInetCache.h"
 #include "platform/win32/Win32AnsiText.h"
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/WinInetCache.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "window/win32/FormHost.h"
 
