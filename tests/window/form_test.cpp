@@ -8,6 +8,7 @@
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
+#include "support/QuietShell.h"
 #include "support/TestEntries.h"
 #include "window/Form1.h"
 
@@ -15,12 +16,6 @@ namespace tarnwick {
 namespace {
 
 using testing::TestEntry;
-
-class SilentShell : public Shell {
- public:
-  void Execute(const ShellExecuteRequest&) override {}
-  void MessageBeep(uint32_t) override {}
-};
 
 class RecordingMonitor : public BusyMonitor {
  public:
@@ -67,7 +62,7 @@ class FormTest : public ::testing::Test {
   MemoryUrlCache cache;
   FixedLocale locale;
   Cp1252Text text;
-  SilentShell shell;
+  testing::QuietShell shell;
   Platform platform{cache, locale, text, shell};
   TForm1 form{platform};
 };

@@ -13,7 +13,9 @@
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
 #include "support/PumpMessages.h"
+#include "support/QuietShell.h"
 #include "support/TestEntries.h"
+#include "support/WindowText.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
@@ -26,17 +28,7 @@ namespace {
 
 using testing::TestEntry;
 
-class SilentShell : public Shell {
- public:
-  void Execute(const ShellExecuteRequest&) override {}
-  void MessageBeep(uint32_t) override {}
-};
-
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+using testing::TextOf;
 
 Bounds BoundsInParent(HWND child) {
   RECT rect{};
@@ -165,7 +157,7 @@ class FormWindowTest : public ::testing::Test {
   MemoryUrlCache cache;
   FailingLocale locale;
   Cp1252Text text;
-  SilentShell shell;
+  testing::QuietShell shell;
   Platform platform{cache, locale, text, shell};
   TForm1 form{platform};
   // The host's clock, moved on by hand, so the timing of progress needs no waiting.

@@ -1,19 +1,13 @@
 #pragma once
-// The program's real platform services as the Wine tests use them. The shell opens nothing and
-// counts the beeps.
+// The program's real platform services as the Wine tests use them, but for the shell, which opens
+// nothing and counts the beeps.
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "WinInetCache.h"
 #include "platform/Platform.h"
+#include "support/QuietShell.h"
 
 namespace tarnwick::testing {
-
-class QuietShell : public Shell {
- public:
-  void Execute(const ShellExecuteRequest&) override {}
-  void MessageBeep(uint32_t) override { ++beeps; }
-  int beeps = 0;
-};
 
 struct RealPlatform {
   WinInetCache cache;

@@ -12,18 +12,13 @@
 #include "RealPlatform.h"
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
+#include "support/WindowText.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
 namespace {
 
-std::string TextOf(HWND window) {
-  std::string text(65536, '\0');
-  const auto length =
-      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
+using testing::TextOf;
 
 // Every key the cache holds for `pattern`, through the adapter.
 std::set<std::string> KeysInCache(UrlCache& cache, const char* pattern) {

@@ -15,6 +15,7 @@
 
 #include "RealPlatform.h"
 #include "RealisticSeedSuite.h"
+#include "support/WindowText.h"
 #include "window/Form1.h"
 
 namespace tarnwick {
@@ -44,13 +45,7 @@ HWND WaitForWindow(DWORD processId) {
   return nullptr;
 }
 
-std::string TextOf(HWND window) {
-  std::string text(1 << 20, '\0');
-  const auto length =
-      SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
+using testing::TextOf;
 
 struct ChildSearch {
   const char* className;
