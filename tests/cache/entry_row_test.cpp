@@ -221,6 +221,13 @@ INSTANTIATE_TEST_SUITE_P(
                   [](CacheEntryRecord& r, char* end) { r.lpszSourceUrlName = end; },
                   vmContent,
                   {"", "C:\\f", "HTTP/1.1"}},
+        Malformed{"UrlAFewBytesPastTheEnd",
+                  [](CacheEntryRecord& r, char* end) {
+                    r.lpszSourceUrlName =
+                        reinterpret_cast<char*>(reinterpret_cast<uintptr_t>(end) + 4);
+                  },
+                  vmContent,
+                  {"", "C:\\f", "HTTP/1.1"}},
         Malformed{"UrlBeforeTheRecord",
                   [](CacheEntryRecord& r, char*) {
                     r.lpszSourceUrlName = reinterpret_cast<char*>(&r) - 4096;
