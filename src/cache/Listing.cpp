@@ -57,9 +57,9 @@ class FindGuard {
 const char* PatternFor(TViewMode view) {
   switch (view) {
     case vmCookies:
-      return "cookie:";
+      return kCookiePattern;
     case vmHistory:
-      return "visited:";
+      return kHistoryPattern;
     case vmContent:
       break;
   }

@@ -3,6 +3,7 @@
 // calls it makes and the codes it tells apart. The Win32 adapter forwards to WinInet; the
 // portable stand-in keeps its entries in memory and honours the same buffer protocol.
 #include <cstdint>
+#include <string_view>
 
 namespace tarnwick {
 
@@ -25,6 +26,22 @@ inline constexpr uint32_t kSparseCacheEntry = 0x0001'0000;
 inline constexpr uint32_t kOcxCacheEntry = 0x0002'0000;
 inline constexpr uint32_t kCookieCacheEntry = 0x0010'0000;
 inline constexpr uint32_t kUrlHistoryCacheEntry = 0x0020'0000;
+
+// The search patterns of the Cookies and History views. The cache's containers carry the same
+// names with a capital letter, which is how their entries' keys begin; Windows matches a pattern
+// without regard to case, Wine only as the container spells it.
+inline constexpr char kCookiePattern[] = "cookie:";
+inline constexpr char kHistoryPattern[] = "visited:";
+
+// The container's own spelling of `pattern` ("Cookie:" for "cookie:", "Visited:" for
+// "visited:"), or null for any other pattern, null included.
+constexpr const char* ContainerSpelling(const char* pattern) {
+  if (!pattern) return nullptr;
+  const std::string_view text(pattern);
+  if (text == kCookiePattern) return "Cookie:";
+  if (text == kHistoryPattern) return "Visited:";
+  return nullptr;
+}
 
 // 100-nanosecond intervals since 1 January 1601 UTC, low half first (the platform's FILETIME).
 struct FileTime {
@@ -60,8 +77,8 @@ class UrlCache {
 
   virtual ~UrlCache() = default;
 
-  // `pattern` is null (every entry), "cookie:" or "visited:". Returns null on failure; with
-  // kErrorInsufficientBuffer, `size` then holds the bytes the first record needs.
+  // `pattern` is null (every entry), kCookiePattern or kHistoryPattern. Returns null on failure;
+  // with kErrorInsufficientBuffer, `size` then holds the bytes the first record needs.
   virtual FindHandle FindFirst(const char* pattern, void* buffer, uint32_t& size) = 0;
   // False on failure: kErrorInsufficientBuffer (call again with a larger buffer for the same
   // record) or kErrorNoMoreItems at the end. `size` is written back.

@@ -17,9 +17,7 @@ namespace {
 
 std::string PrefixForPattern(const char* pattern) {
   if (!pattern) return {};
-  const std::string_view text(pattern);
-  if (text == "cookie:") return "Cookie:";
-  if (text == "visited:") return "Visited:";
+  if (const char* container = ContainerSpelling(pattern)) return container;
   // Any other pattern names no container, so it lists nothing.
   return std::string(1, '\0');
 }

@@ -4,7 +4,6 @@
 #include <wininet.h>
 
 #include <cstddef>
-#include <cstring>
 
 namespace tarnwick {
 namespace {
@@ -48,14 +47,6 @@ static_assert(kNormalCacheEntry == NORMAL_CACHE_ENTRY && kStickyCacheEntry == ST
               kTrackOnlineCacheEntry == TRACK_ONLINE_CACHE_ENTRY &&
               kSparseCacheEntry == SPARSE_CACHE_ENTRY && kCookieCacheEntry == COOKIE_CACHE_ENTRY &&
               kUrlHistoryCacheEntry == URLHISTORY_CACHE_ENTRY);
-
-// The name a container carries under Wine, for the lower-case patterns the program passes.
-const char* ContainerSpelling(const char* pattern) {
-  if (!pattern) return nullptr;
-  if (std::strcmp(pattern, "cookie:") == 0) return "Cookie:";
-  if (std::strcmp(pattern, "visited:") == 0) return "Visited:";
-  return nullptr;
-}
 
 INTERNET_CACHE_ENTRY_INFOA* AsEntryInfo(void* buffer) {
   return static_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer);
