@@ -19,8 +19,12 @@ enum EntryColumn : int {
   kColHeader = 10,
 };
 
-inline constexpr std::array<std::string_view, 11> kColumnCaptions = {
-    "Source URL", "Local file", "Type",        "Use Count", "Hit Rate", "File Size",
-    "Modified",   "Expires",    "Last access", "Last sync", "Header"};
+inline constexpr auto kColumnCaptions = std::to_array<std::string_view>(
+    {"Source URL", "Local file", "Type", "Use Count", "Hit Rate", "File Size", "Modified",
+     "Expires", "Last access", "Last sync", "Header"});
+
+// Every row has a cell for each caption.
+inline constexpr int kColumnCount = static_cast<int>(kColumnCaptions.size());
+static_assert(kColHeader == kColumnCount - 1, "a caption for every column");
 
 }  // namespace tarnwick

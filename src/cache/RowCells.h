@@ -8,11 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "cache/Columns.h"
+
 namespace tarnwick {
 
 class RowCells {
  public:
-  static constexpr int kCells = 11;
+  static constexpr int kCells = kColumnCount;
 
   RowCells() = default;
   RowCells(const RowCells&) = delete;
