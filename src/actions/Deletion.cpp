@@ -18,7 +18,7 @@ const char* OutcomeText(bool deleted, uint32_t error) {
 
 void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache) {
   // The cache takes a NUL-terminated key.
-  const std::string url(TextUpToNul(table.Cell(kColSourceUrl, row)));
+  const std::string url(table.ShownText(kColSourceUrl, row));
   const bool deleted = cache.Delete(url.c_str());
   const uint32_t error = deleted ? 0 : cache.LastError();
   if (const char* outcome = OutcomeText(deleted, error)) table.SetCell(kColUseCount, row, outcome);

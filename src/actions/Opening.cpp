@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "cache/EntryTable.h"
-
 namespace tarnwick {
 namespace {
 
@@ -34,12 +32,12 @@ ShellExecuteRequest MakeOpenRequest(const char* target, void* ownerWindow) {
 }
 
 void ShellOpen(Shell& shell, std::string_view target, void* ownerWindow) {
-  const std::string file(TextUpToNul(target));
+  // The shell takes a NUL-terminated text, so it sees `target` up to its first NUL.
+  const std::string file(target);
   shell.Execute(MakeOpenRequest(file.c_str(), ownerWindow));
 }
 
 bool IsBrowserUrl(std::string_view text) {
-  text = TextUpToNul(text);
   return StartsWithIgnoringCase(text, "http:") || StartsWithIgnoringCase(text, "https:") ||
          StartsWithIgnoringCase(text, "ftp:");
 }

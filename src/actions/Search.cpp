@@ -23,11 +23,11 @@ size_t CharacterBytes(const LeadByteSet& leads, char first) {
   return leads[static_cast<unsigned char>(first)] ? 2 : 1;
 }
 
-// The text up to its first NUL, upper-cased except for the two bytes of a double-byte character
+// The text upper-cased except for the two bytes of a double-byte character
 // (a lead byte that ends the text stays as it is too).
 void UpperDoubleByte(std::string_view text, const UpperCaseTable& upper, const LeadByteSet& leads,
                      std::string& folded) {
-  folded.assign(TextUpToNul(text));
+  folded.assign(text);
   for (size_t at = 0; at < folded.size(); ++at) {
     const auto byte = static_cast<unsigned char>(folded[at]);
     if (leads[byte])
@@ -93,7 +93,7 @@ template <typename Contains>
 std::optional<int> FindRow(const EntryTable& table, Contains contains) {
   const auto rowContains = [&](int row) {
     for (int col = 0; col < table.ColCount(); ++col)
-      if (contains(table.Cell(col, row))) return true;
+      if (contains(table.ShownText(col, row))) return true;
     return false;
   };
   const int current = table.Row();
@@ -108,7 +108,6 @@ std::optional<int> FindRow(const EntryTable& table, Contains contains) {
 
 bool CellContains(std::string_view cell, std::string_view upperNeedle,
                   const UpperCaseTable& upper) {
-  cell = TextUpToNul(cell);
   if (upperNeedle.empty() || cell.size() < upperNeedle.size()) return false;
   const auto first = static_cast<unsigned char>(upperNeedle[0]);
   const size_t lastStart = cell.size() - upperNeedle.size();

@@ -11,8 +11,8 @@ namespace tarnwick {
 
 using UpperCaseTable = std::array<unsigned char, 256>;
 
-// Whether `cell` contains `upperNeedle` (already upper-cased), ignoring case through `upper`. Both
-// texts count only up to their first NUL byte; an empty needle is contained in nothing.
+// Whether `cell` contains `upperNeedle` (already upper-cased), ignoring case through `upper`. An
+// empty needle is contained in nothing.
 bool CellContains(std::string_view cell, std::string_view upperNeedle, const UpperCaseTable& upper);
 
 // The next row after the current one, wrapping to row 1 and ending with the current row itself, in

@@ -49,9 +49,9 @@ void TForm1::rdo_HistoryClick() {
 void TForm1::btn_RefreshClick() { RefreshList(); }
 
 void TForm1::grdClick() {
-  std::vector<std::string> lines = grd.CopyRow(grd.Row());
-  // The box shows text only up to a NUL, as the grid does.
-  for (std::string& line : lines) line.resize(TextUpToNul(line).size());
+  // The box shows each cell as the grid does, up to its first NUL.
+  std::vector<std::string> lines;
+  for (int col = 0; col < grd.ColCount(); ++col) lines.emplace_back(grd.ShownText(col, grd.Row()));
   Memo1.SetLines(lines);
 }
 

@@ -55,12 +55,12 @@ void TForm1::bnt_ClearClick() {
 void TForm1::Deletethisentry1Click() { DeleteEntryOfRow(grd, grd.Row(), platform_.cache); }
 
 void TForm1::OpeninBrowser1Click() {
-  const std::string_view url = grd.Cell(kColSourceUrl, grd.Row());
+  const std::string_view url = grd.ShownText(kColSourceUrl, grd.Row());
   if (IsBrowserUrl(url)) ShellOpen(platform_.shell, url, Handle());
 }
 
 void TForm1::Openlocalfile1Click() {
-  ShellOpen(platform_.shell, grd.Cell(kColLocalFile, grd.Row()), Handle());
+  ShellOpen(platform_.shell, grd.ShownText(kColLocalFile, grd.Row()), Handle());
 }
 
 }  // namespace tarnwick
