@@ -18,6 +18,7 @@
 
 #include "FuzzCheck.h"
 #include "RowReference.h"
+#include "cache/Columns.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
 #include "platform/portable/Cp1252Text.h"
@@ -280,8 +281,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   uint64_t total = 0;
   for (size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
-    TARNWICK_CHECK(table.Cell(0, row) == (rows[i].url.empty() ? " " : rows[i].url));
-    TARNWICK_CHECK(table.Cell(5, row) == std::to_string(rows[i].size));
+    TARNWICK_CHECK(table.Cell(kColSourceUrl, row) == (rows[i].url.empty() ? " " : rows[i].url));
+    TARNWICK_CHECK(table.Cell(kColFileSize, row) == std::to_string(rows[i].size));
     total += static_cast<uint64_t>(rows[i].size);
   }
   if (!thrown) {

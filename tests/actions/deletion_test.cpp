@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ActionFakes.h"
+#include "cache/Columns.h"
 
 namespace tarnwick {
 namespace {
@@ -20,10 +21,10 @@ TEST(DeletionTest, EachOutcomeIsWrittenIntoTheUseCountCell) {
 
   for (int row = 1; row <= 4; ++row) DeleteEntryOfRow(table, row, cache);
 
-  EXPECT_EQ(table.Cell(3, 1), "DELETED");
-  EXPECT_EQ(table.Cell(3, 2), "FILE_NOT_FOUND");
-  EXPECT_EQ(table.Cell(3, 3), "ACCESS_DENIED");
-  EXPECT_EQ(table.Cell(3, 4), "1") << "an unknown failure leaves the cell as it was";
+  EXPECT_EQ(table.Cell(kColUseCount, 1), "DELETED");
+  EXPECT_EQ(table.Cell(kColUseCount, 2), "FILE_NOT_FOUND");
+  EXPECT_EQ(table.Cell(kColUseCount, 3), "ACCESS_DENIED");
+  EXPECT_EQ(table.Cell(kColUseCount, 4), "1") << "an unknown failure leaves the cell as it was";
   EXPECT_EQ(table.RowCount(), 5) << "rows stay until the next listing";
 }
 
@@ -37,7 +38,7 @@ TEST(DeletionTest, ClearDeletesEveryEntryRowInOrderWithoutStopping) {
 
   EXPECT_EQ(cache.deleted,
             (std::vector<std::string>{"http://host/1", "http://host/2", "http://host/3"}));
-  EXPECT_EQ(table.Cell(3, 3), "DELETED");
+  EXPECT_EQ(table.Cell(kColUseCount, 3), "DELETED");
 }
 
 TEST(DeletionTest, SingleCaptionRowIsLeftToTheDeleteItemAlone) {
@@ -51,14 +52,14 @@ TEST(DeletionTest, SingleCaptionRowIsLeftToTheDeleteItemAlone) {
 
   DeleteEntryOfRow(table, table.Row(), cache);
   EXPECT_EQ(cache.deleted, std::vector<std::string>{"Source URL"});
-  EXPECT_EQ(table.Cell(3, 0), "DELETED");
+  EXPECT_EQ(table.Cell(kColUseCount, 0), "DELETED");
 }
 
 TEST(DeletionTest, KeyIsCutAtItsFirstNul) {
   using namespace std::string_literals;
   EntryTable table;
   FillTable(table, 1);
-  table.SetCell(0, 1, "http://host/a\0http://host/b"s);
+  table.SetCell(kColSourceUrl, 1, "http://host/a\0http://host/b"s);
   RecordingCache cache;
   DeleteEntryOfRow(table, 1, cache);
   EXPECT_EQ(cache.deleted, std::vector<std::string>{"http://host/a"});

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ActionFakes.h"
+#include "cache/Columns.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
@@ -77,10 +78,10 @@ TEST_F(FormActionsTest, EveryControlAndMenuItemRunsItsOwnHandler) {
 TEST_F(FormActionsTest, DeletingTheCurrentRowTwiceReportsTheMissingEntry) {
   form.grd.SetRow(2);
   form.Deletethisentry1Click();
-  EXPECT_EQ(form.grd.Cell(3, 2), "DELETED");
+  EXPECT_EQ(form.grd.Cell(kColUseCount, 2), "DELETED");
   EXPECT_FALSE(cache.Contains("http://example.com/Logo.PNG"));
   form.Deletethisentry1Click();
-  EXPECT_EQ(form.grd.Cell(3, 2), "FILE_NOT_FOUND");
+  EXPECT_EQ(form.grd.Cell(kColUseCount, 2), "FILE_NOT_FOUND");
   EXPECT_EQ(form.grd.RowCount(), 4) << "rows stay until the next listing";
   EXPECT_NE(Memo().find("\n0\r\n"), std::string::npos) << "the detail box keeps the old use count";
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ActionFakes.h"
+#include "cache/Columns.h"
 
 namespace tarnwick {
 namespace {
@@ -21,8 +22,8 @@ class SearchTest : public ::testing::Test {
 };
 
 TEST_F(SearchTest, AlternatesBetweenTwoHitsAndWraps) {
-  table.SetCell(2, 3, "needle in column two");
-  table.SetCell(10, 7, "header with a NeEdLe");
+  table.SetCell(kColType, 3, "needle in column two");
+  table.SetCell(kColHeader, 7, "header with a NeEdLe");
   table.SelectRow(3);
   EXPECT_EQ(Find("needle"), 7);
   table.SelectRow(7);
@@ -30,11 +31,11 @@ TEST_F(SearchTest, AlternatesBetweenTwoHitsAndWraps) {
 }
 
 TEST_F(SearchTest, CurrentRowIsTestedLastAndAHitThereKeepsIt) {
-  table.SetCell(1, 5, "only here");
+  table.SetCell(kColLocalFile, 5, "only here");
   table.SelectRow(5);
   EXPECT_EQ(Find("only"), 5);
 
-  table.SetCell(1, 2, "only here too");
+  table.SetCell(kColLocalFile, 2, "only here too");
   EXPECT_EQ(Find("only"), 2);
 }
 
@@ -54,20 +55,20 @@ TEST_F(SearchTest, RowsNeverWrittenAreSearchedAsEmpty) {
 
 TEST_F(SearchTest, IgnoresCaseThroughTheLocaleTable) {
   EXPECT_EQ(Find("normal_cache"), 2);
-  table.SetCell(0, 4, "http://caf\xC9.example/");
+  table.SetCell(kColSourceUrl, 4, "http://caf\xC9.example/");
   EXPECT_EQ(Find("caf\xE9"), 4);
 }
 
 TEST_F(SearchTest, TextsCountOnlyUpToTheirFirstNul) {
   using namespace std::string_literals;
-  table.SetCell(10, 6, "HTTP/1.1 200 OK\0secret-after-nul"s);
+  table.SetCell(kColHeader, 6, "HTTP/1.1 200 OK\0secret-after-nul"s);
   EXPECT_EQ(Find("secret"), std::nullopt);
   EXPECT_EQ(Find("200 OK\0ignored"s), 6);
   EXPECT_EQ(Find("\0anything"s), std::nullopt);
 }
 
 TEST_F(SearchTest, NeedleLongerThanCellOrAtItsEnd) {
-  table.SetCell(1, 8, "abc");
+  table.SetCell(kColLocalFile, 8, "abc");
   EXPECT_EQ(Find("abcd"), std::nullopt);
   EXPECT_EQ(Find("bc"), 8);
   EXPECT_EQ(Find(std::string(100000, 'x')), std::nullopt);
@@ -96,7 +97,7 @@ TEST_F(SearchTest, DoubleByteCharactersAreNeitherUpperCasedNorSplit) {
   EntryTable one;
   one.SetRowCount(2);
   for (const auto& each : cases) {
-    one.SetCell(0, 1, each.cell);
+    one.SetCell(kColSourceUrl, 1, each.cell);
     EXPECT_EQ(FindNextRow(one, each.search, upper, leads).has_value(), each.hit)
         << "search " << ::testing::PrintToString(std::string(each.search)) << " in "
         << ::testing::PrintToString(std::string(each.cell));

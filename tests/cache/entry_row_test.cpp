@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cache/Columns.h"
 #include "cache/EntryRow.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
@@ -143,30 +144,31 @@ TEST_F(AddEntryRowTest, ViewFilterDecidesWhetherARowIsAdded) {
 
   const std::vector<std::string> cookieRow = Row(cookie, vmCookies);
   ASSERT_EQ(cookieRow.size(), 11u);
-  EXPECT_EQ(cookieRow[2], "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY");
-  EXPECT_EQ(cookieRow[10], "");
-  for (TViewMode view : {vmContent, vmCookies, vmHistory}) EXPECT_EQ(Row(plain, view)[2], " ");
+  EXPECT_EQ(cookieRow[kColType], "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY");
+  EXPECT_EQ(cookieRow[kColHeader], "");
+  for (TViewMode view : {vmContent, vmCookies, vmHistory})
+    EXPECT_EQ(Row(plain, view)[kColType], " ");
 }
 
 TEST_F(AddEntryRowTest, HistoryTitleIsReadFromByte20AndConverted) {
   MemoryCacheEntry visit{.sourceUrl = "Visited:u@a.test", .type = 0x0020'0000};
   visit.header = HistoryBlock(std::u16string_view(u"Caf\u00E9 \u4E2D\0junk", 11));
-  EXPECT_EQ(Row(visit, vmHistory)[10], "Caf\xE9 ?");
+  EXPECT_EQ(Row(visit, vmHistory)[kColHeader], "Caf\xE9 ?");
   visit.header = HistoryBlock(u"Title") + "\x41";  // an odd last byte is no code unit
-  EXPECT_EQ(Row(visit, vmHistory)[10], "Title");
+  EXPECT_EQ(Row(visit, vmHistory)[kColHeader], "Title");
   for (size_t size : {0u, 1u, 19u, 20u, 21u}) {
     visit.header = std::string(size, 'A');
-    EXPECT_EQ(Row(visit, vmHistory)[10], " ") << size;
+    EXPECT_EQ(Row(visit, vmHistory)[kColHeader], " ") << size;
   }
   visit.header.reset();
-  EXPECT_EQ(Row(visit, vmHistory)[10], " ");
+  EXPECT_EQ(Row(visit, vmHistory)[kColHeader], " ");
 }
 
 TEST_F(AddEntryRowTest, AbsentTextsGiveBlanksAndSizesKeepTheirSign) {
   const std::vector<std::string> row = Row({.size = 0xFFFF'FFFF'FFFF'FFFEu}, vmContent);
-  EXPECT_EQ(row[0] + row[1], "  ");
-  EXPECT_EQ(row[5], "-2");
-  EXPECT_EQ(row[10], " ");
+  EXPECT_EQ(row[kColSourceUrl] + row[kColLocalFile], "  ");
+  EXPECT_EQ(row[kColFileSize], "-2");
+  EXPECT_EQ(row[kColHeader], " ");
 }
 
 TEST_F(AddEntryRowTest, OldTextsOfTheLastRowAreClearedFirst) {
@@ -176,9 +178,9 @@ TEST_F(AddEntryRowTest, OldTextsOfTheLastRowAreClearedFirst) {
   table.AppendToRow(1, std::vector<std::string>{"filled"});
   Row({.sourceUrl = "first"}, vmCookies);
   const std::vector<std::string> row = Row({.sourceUrl = "second"}, vmCookies);
-  EXPECT_EQ(row[0], "second");
-  EXPECT_EQ(row[10], "");
-  EXPECT_EQ(table.Cell(0, 1), "first");
+  EXPECT_EQ(row[kColSourceUrl], "second");
+  EXPECT_EQ(row[kColHeader], "");
+  EXPECT_EQ(table.Cell(kColSourceUrl, 1), "first");
   EXPECT_EQ(table.RowCount(), 4);
 }
 
@@ -209,7 +211,9 @@ TEST_P(MalformedRecordTest, ReadsNothingOutsideTheRecordAndShowsWhatDoesNotFitAs
   malformed.spoil(record, buffer.get() + bytes);
 
   const std::vector<std::string> items = formatter.RowItems({&record, bytes}, malformed.view);
-  EXPECT_EQ((std::vector<std::string>{items[0], items[1], items[10]}), malformed.urlFileHeader);
+  EXPECT_EQ(
+      (std::vector<std::string>{items[kColSourceUrl], items[kColLocalFile], items[kColHeader]}),
+      malformed.urlFileHeader);
 }
 
 // Each writes a pointer or size that the platform's own record would never hold. The header block

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "actions/Deletion.h"
+#include "cache/Columns.h"
 #include "cache/EntryRow.h"
 #include "cache/Summary.h"
 #include "platform/portable/Cp1252Text.h"
@@ -67,7 +68,8 @@ class ListingTest : public ::testing::Test {
   }
   std::vector<std::string> Urls() const {
     std::vector<std::string> urls;
-    for (int row = 1; row < table.RowCount(); ++row) urls.emplace_back(table.Cell(0, row));
+    for (int row = 1; row < table.RowCount(); ++row)
+      urls.emplace_back(table.Cell(kColSourceUrl, row));
     return urls;
   }
 
@@ -93,8 +95,8 @@ TEST_F(ListingTest, EachViewListsItsEntriesUnderTheCaptionsAndSumsTheirSizes) {
 
   const ListingSummary content = List(vmContent);
   EXPECT_EQ(Urls(), (std::vector<std::string>{"http://a.test/", "http://b.test/"}));
-  EXPECT_EQ(table.Cell(0, 0), "Source URL");
-  EXPECT_EQ(table.Cell(10, 0), "Header");
+  EXPECT_EQ(table.Cell(kColSourceUrl, 0), "Source URL");
+  EXPECT_EQ(table.Cell(kColHeader, 0), "Header");
   EXPECT_EQ(table.FixedRows(), 1);
   EXPECT_EQ(table.Row(), 1);
   EXPECT_EQ(clicks, 0);
@@ -118,7 +120,7 @@ TEST_F(ListingTest, EmptyViewEndsLikeAViewWhoseEntriesWereAllFilteredOut) {
     EXPECT_EQ(table.RowCount(), 1);
     EXPECT_EQ(table.FixedRows(), 0);
     EXPECT_EQ(table.Row(), 0);
-    EXPECT_EQ(table.Cell(0, 0), "Source URL");
+    EXPECT_EQ(table.Cell(kColSourceUrl, 0), "Source URL");
   }
   EXPECT_EQ(List(vmCookies).count, 1);
   EXPECT_EQ(table.FixedRows(), 1);

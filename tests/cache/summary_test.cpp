@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "cache/Columns.h"
+
 namespace tarnwick {
 namespace {
 
@@ -51,11 +53,11 @@ TEST(SumFileSizes, CountsSizesOf2GiBAndMoreAndTreatsOtherTextsAsZero) {
 
   EntryTable table;
   table.SetRowCount(5);
-  table.SetCell(5, 0, "1000000");  // the header row is not counted
-  table.SetCell(5, 1, "3221225472");
-  table.SetCell(5, 2, "2147483648");
-  table.SetCell(5, 3, " ");
-  table.SetCell(5, 4, "100");
+  table.SetCell(kColFileSize, 0, "1000000");  // the header row is not counted
+  table.SetCell(kColFileSize, 1, "3221225472");
+  table.SetCell(kColFileSize, 2, "2147483648");
+  table.SetCell(kColFileSize, 3, " ");
+  table.SetCell(kColFileSize, 4, "100");
   EXPECT_EQ(SumFileSizes(table), 5368709220);
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "cache/Columns.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
@@ -54,7 +55,7 @@ class FormTest : public ::testing::Test {
   std::vector<std::string> Column0() const {
     std::vector<std::string> urls;
     for (int row = 1; row < form.grd.RowCount(); ++row) {
-      urls.emplace_back(form.grd.Cell(0, row));
+      urls.emplace_back(form.grd.Cell(kColSourceUrl, row));
     }
     return urls;
   }
@@ -128,7 +129,7 @@ TEST_F(FormTest, DetailBoxFollowsTheClickedRowNotTheListing) {
   form.btn_Refresh.Click();
   EXPECT_EQ(form.Memo1.Text(), cookieRow);
 
-  form.grd.SetCell(0, 2, std::string("shown\0hidden", 12));
+  form.grd.SetCell(kColSourceUrl, 2, std::string("shown\0hidden", 12));
   form.grd.SetRow(2);
   EXPECT_TRUE(form.Memo1.Text().starts_with("shown\r\nC:"));
 }

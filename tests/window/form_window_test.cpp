@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cache/Columns.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
@@ -363,7 +364,7 @@ TEST_F(FormWindowTest, ArrowKeyOntoARadioButtonSwitchesTheView) {
   EXPECT_EQ(SendMessageA(Window(form.rdo_Cookie), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(Window(form.rdo_Content), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(form.FViewMode, vmCookies);
-  EXPECT_EQ(form.grd.Cell(0, 1), "Cookie:user@a.example/");
+  EXPECT_EQ(form.grd.Cell(kColSourceUrl, 1), "Cookie:user@a.example/");
 
   Press(VK_LEFT);
   EXPECT_EQ(GetFocus(), Window(form.rdo_Content));

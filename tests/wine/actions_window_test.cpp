@@ -10,6 +10,7 @@
 
 #include "CacheRecords.h"
 #include "RealPlatform.h"
+#include "cache/Columns.h"
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
 #include "support/WindowText.h"
@@ -104,7 +105,8 @@ class ActionsWindowTest : public ::testing::Test {
   }
   std::vector<std::string> ListedKeys() const {
     std::vector<std::string> keys;
-    for (int row = 1; row < form.grd.RowCount(); ++row) keys.emplace_back(form.grd.Cell(0, row));
+    for (int row = 1; row < form.grd.RowCount(); ++row)
+      keys.emplace_back(form.grd.Cell(kColSourceUrl, row));
     return keys;
   }
 
@@ -121,16 +123,16 @@ TEST_F(ActionsWindowTest, DeleteThisEntryRemovesExactlyThatEntry) {
   SetFocus(host.WindowOf(form.grd));
   Press(host.WindowOf(form.grd), VK_DOWN);
   ASSERT_EQ(form.grd.Row(), 2);
-  const std::string chosen(form.grd.Cell(0, 2));
+  const std::string chosen(form.grd.Cell(kColSourceUrl, 2));
 
   ChoosePopupItem(0);
-  EXPECT_EQ(form.grd.Cell(3, 2), "DELETED");
+  EXPECT_EQ(form.grd.Cell(kColUseCount, 2), "DELETED");
   std::set<std::string> expected = before;
   expected.erase(chosen);
   EXPECT_EQ(KeysInCache(cache, nullptr), expected);
 
   ChoosePopupItem(0);
-  EXPECT_EQ(form.grd.Cell(3, 2), "FILE_NOT_FOUND");
+  EXPECT_EQ(form.grd.Cell(kColUseCount, 2), "FILE_NOT_FOUND");
   EXPECT_EQ(KeysInCache(cache, nullptr), expected);
 }
 
@@ -143,7 +145,8 @@ TEST_F(ActionsWindowTest, ClearTakesOnlyTheListedViewAndRefreshShowsWhatIsLeft) 
   ASSERT_GT(listed.size(), 3u);
 
   Click(form.bnt_Clear);
-  for (int row = 1; row < form.grd.RowCount(); ++row) EXPECT_EQ(form.grd.Cell(3, row), "DELETED");
+  for (int row = 1; row < form.grd.RowCount(); ++row)
+    EXPECT_EQ(form.grd.Cell(kColUseCount, row), "DELETED");
   for (const std::string& key : listed)
     EXPECT_EQ(KeysInCache(cache, nullptr).count(key), 0u) << key;
   EXPECT_EQ(KeysInCache(cache, "Cookie:"), cookies);
@@ -170,7 +173,7 @@ TEST_F(ActionsWindowTest, EnterAndF3SearchFromTheWindowAndTheDetailBoxFollows) {
   EXPECT_EQ(first, hits[0]) << "the search starts after the current row";
   EXPECT_EQ(TextOf(search), "EXAMPLE.COM/") << "Enter is not typed into the box";
   const std::string memo = TextOf(host.WindowOf(form.Memo1));
-  EXPECT_EQ(memo.substr(0, memo.find("\r\n")), form.grd.Cell(0, first));
+  EXPECT_EQ(memo.substr(0, memo.find("\r\n")), form.grd.Cell(kColSourceUrl, first));
 
   Press(search, VK_F3);
   EXPECT_EQ(form.grd.Row(), hits[1]);
@@ -190,7 +193,8 @@ TEST_F(ActionsWindowTest, ANonAsciiSearchIgnoresCaseThroughTheSystemCodePage) {
   Click(form.rdo_History);
   int expected = 0;
   for (int row = kFirstEntryRow; row < form.grd.RowCount(); ++row)
-    if (form.grd.Cell(0, row).find("recettes.example.fr") != std::string_view::npos) expected = row;
+    if (form.grd.Cell(kColSourceUrl, row).find("recettes.example.fr") != std::string_view::npos)
+      expected = row;
   ASSERT_GT(expected, kFirstEntryRow) << "the seeded history lists the titled page after row 1";
 
   // "CRÈME BRÛLÉE" in code page 1252, in octal escapes: a hex escape would swallow the E after it.

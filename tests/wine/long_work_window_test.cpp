@@ -10,6 +10,7 @@
 
 #include "CacheRecords.h"
 #include "RealPlatform.h"
+#include "cache/Columns.h"
 #include "cache/Summary.h"
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
@@ -177,7 +178,7 @@ TEST_F(LongWorkWindowTest, ClearAnswersWhileItRunsShowsItsCountAndKeepsTheStatus
   EXPECT_TRUE(counted);
   EXPECT_EQ(form.lbl_Status.Caption(), before);
   for (int row = 1; row < form.grd.RowCount(); ++row)
-    EXPECT_EQ(form.grd.Cell(3, row), "DELETED") << row;
+    EXPECT_EQ(form.grd.Cell(kColUseCount, row), "DELETED") << row;
   EXPECT_EQ(ContentKeysInCache(), 0);
 }
 

@@ -15,6 +15,7 @@
 
 #include "RealPlatform.h"
 #include "RealisticSeedSuite.h"
+#include "cache/Columns.h"
 #include "support/WindowText.h"
 #include "window/Form1.h"
 
@@ -281,7 +282,7 @@ TEST_F(AccessibleProgramTest, ReadsTheTableItsHeaderAndEveryRowAsListed) {
     ComPtr<IAccessible> object = ObjectOf(children[static_cast<size_t>(row)]);
     ASSERT_TRUE(object) << row;
     EXPECT_EQ(LongOf(&IAccessible::get_accRole, object.Get()), ROLE_SYSTEM_ROW);
-    EXPECT_EQ(NameOf(object.Get()), rows.Cell(0, row)) << row;
+    EXPECT_EQ(NameOf(object.Get()), rows.Cell(kColSourceUrl, row)) << row;
     std::vector<VARIANT> cells = ChildrenOf(object.Get());
     ASSERT_EQ(cells.size(), 11u);
     // Every cell of the header row, and the first of each entry row.
@@ -294,8 +295,8 @@ TEST_F(AccessibleProgramTest, ReadsTheTableItsHeaderAndEveryRowAsListed) {
     ClearAll(cells);
   }
   ClearAll(children);
-  EXPECT_EQ(rows.Cell(0, 0), "Source URL");
-  EXPECT_EQ(rows.Cell(10, 0), "Header");
+  EXPECT_EQ(rows.Cell(kColSourceUrl, 0), "Source URL");
+  EXPECT_EQ(rows.Cell(kColHeader, 0), "Header");
 }
 
 TEST_F(AccessibleProgramTest, DownIsAnnouncedDefaultActionClicksAndNothingOutlivesTheWindow) {
@@ -323,7 +324,7 @@ TEST_F(AccessibleProgramTest, DownIsAnnouncedDefaultActionClicksAndNothingOutliv
   ComPtr<IAccessible> selected = ObjectOf(selection);
   VariantClear(&selection);
   ASSERT_TRUE(selected);
-  EXPECT_EQ(NameOf(selected.Get()), rows.Cell(0, 2));
+  EXPECT_EQ(NameOf(selected.Get()), rows.Cell(kColSourceUrl, 2));
   const long state = LongOf(&IAccessible::get_accState, selected.Get());
   EXPECT_EQ(state & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED),
             STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
@@ -336,7 +337,7 @@ TEST_F(AccessibleProgramTest, DownIsAnnouncedDefaultActionClicksAndNothingOutliv
   fourth->Release();
   EXPECT_EQ(row->accDoDefaultAction(Child(CHILDID_SELF)), S_OK);
   const std::string detail = TextOf(ChildOf(window, "Edit", ES_MULTILINE));
-  EXPECT_EQ(detail.substr(0, detail.find("\r\n")), rows.Cell(0, 4));
+  EXPECT_EQ(detail.substr(0, detail.find("\r\n")), rows.Cell(kColSourceUrl, 4));
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   ASSERT_EQ(program->Exit(), 0);

@@ -11,6 +11,7 @@
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "WinInetCache.h"
+#include "cache/Columns.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
 
@@ -79,19 +80,20 @@ TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
     const Record& record = expected[i];
     const int row = static_cast<int>(i) + 1;
     SCOPED_TRACE(record.url);
-    EXPECT_EQ(table.Cell(0, row), record.url);
-    EXPECT_EQ(table.Cell(1, row), Stored(record.localFile));
-    EXPECT_EQ(table.Cell(3, row), std::to_string(record.useCount));
-    EXPECT_EQ(table.Cell(5, row), std::to_string(record.size));
+    EXPECT_EQ(table.Cell(kColSourceUrl, row), record.url);
+    EXPECT_EQ(table.Cell(kColLocalFile, row), Stored(record.localFile));
+    EXPECT_EQ(table.Cell(kColUseCount, row), std::to_string(record.useCount));
+    EXPECT_EQ(table.Cell(kColFileSize, row), std::to_string(record.size));
     if (view == vmContent) {
-      EXPECT_EQ(table.Cell(10, row), Stored(record.header));
+      EXPECT_EQ(table.Cell(kColHeader, row), Stored(record.header));
     }
     if (view == vmCookies) {
-      EXPECT_EQ(table.Cell(10, row), "");
+      EXPECT_EQ(table.Cell(kColHeader, row), "");
     }
-    EXPECT_EQ(table.Cell(2, row).find(record.type & kCookieBit    ? "COOKIE_CACHE_ENTRY"
-                                      : record.type & kHistoryBit ? "URLHISTORY_CACHE_ENTRY"
-                                                                  : "NORMAL_CACHE_ENTRY"),
+    EXPECT_EQ(table.Cell(kColType, row)
+                  .find(record.type & kCookieBit    ? "COOKIE_CACHE_ENTRY"
+                        : record.type & kHistoryBit ? "URLHISTORY_CACHE_ENTRY"
+                                                    : "NORMAL_CACHE_ENTRY"),
               0u);
     total += static_cast<int64_t>(record.size);
   }
