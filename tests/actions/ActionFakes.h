@@ -6,8 +6,8 @@
 
 #include "actions/Search.h"
 #include "cache/EntryTable.h"
-#include "platform/Shell.h"
 #include "platform/UrlCache.h"
+#include "support/RecordingShell.h"
 
 namespace tarnwick::testing {
 
@@ -30,24 +30,6 @@ class RecordingCache : public UrlCache {
 
  private:
   uint32_t lastError_ = 0;
-};
-
-struct ShellCall {
-  ShellExecuteRequest request;
-  std::string file;
-  std::string verb;
-};
-
-class RecordingShell : public Shell {
- public:
-  std::vector<ShellCall> calls;
-  std::vector<uint32_t> beeps;
-
-  void Execute(const ShellExecuteRequest& request) override {
-    calls.push_back(
-        {request, request.lpFile ? request.lpFile : "", request.lpVerb ? request.lpVerb : ""});
-  }
-  void MessageBeep(uint32_t type) override { beeps.push_back(type); }
 };
 
 // ASCII letters upper-cased, plus e-acute -> E-acute as Windows-1252 does.

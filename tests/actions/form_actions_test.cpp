@@ -1,11 +1,8 @@
 // The main window's search, deletion and opening handlers over an in-memory URL cache.
 #include <gtest/gtest.h>
 
-#include "ActionFakes.h"
 #include "cache/Columns.h"
-#include "platform/portable/Cp1252Text.h"
-#include "platform/portable/FixedLocale.h"
-#include "platform/portable/MemoryUrlCache.h"
+#include "support/PortableForm.h"
 #include "support/TestEntries.h"
 #include "toolkit/Keys.h"
 #include "window/Form1.h"
@@ -15,7 +12,7 @@ namespace {
 
 using testing::TestEntry;
 
-class FormActionsTest : public ::testing::Test {
+class FormActionsTest : public testing::PortableFormTest<> {
  protected:
   FormActionsTest() {
     cache.Add(TestEntry("Cookie:user@example.com/", 0x0010'0000));
@@ -31,12 +28,6 @@ class FormActionsTest : public ::testing::Test {
 
   std::string Memo() const { return form.Memo1.Text(); }
 
-  MemoryUrlCache cache;
-  FixedLocale locale;
-  Cp1252Text text;
-  testing::RecordingShell shell;
-  Platform platform{cache, locale, text, shell};
-  TForm1 form{platform};
   int window = 0;
 };
 

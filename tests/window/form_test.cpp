@@ -6,10 +6,7 @@
 #include <string>
 
 #include "cache/Columns.h"
-#include "platform/portable/Cp1252Text.h"
-#include "platform/portable/FixedLocale.h"
-#include "platform/portable/MemoryUrlCache.h"
-#include "support/QuietShell.h"
+#include "support/PortableForm.h"
 #include "support/TestEntries.h"
 #include "window/Form1.h"
 
@@ -43,7 +40,7 @@ size_t LineBreaks(const std::string& text) {
   return breaks;
 }
 
-class FormTest : public ::testing::Test {
+class FormTest : public testing::PortableFormTest<> {
  protected:
   FormTest() {
     cache.Add(TestEntry("Cookie:user@example.com/", 0x0010'0001, 100));
@@ -59,13 +56,6 @@ class FormTest : public ::testing::Test {
     }
     return urls;
   }
-
-  MemoryUrlCache cache;
-  FixedLocale locale;
-  Cp1252Text text;
-  testing::QuietShell shell;
-  Platform platform{cache, locale, text, shell};
-  TForm1 form{platform};
 };
 
 TEST_F(FormTest, StartUpListsTheContentViewWithContentChosen) {

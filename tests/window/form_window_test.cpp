@@ -10,11 +10,8 @@
 #include <vector>
 
 #include "cache/Columns.h"
-#include "platform/portable/Cp1252Text.h"
-#include "platform/portable/FixedLocale.h"
-#include "platform/portable/MemoryUrlCache.h"
+#include "support/PortableForm.h"
 #include "support/PumpMessages.h"
-#include "support/QuietShell.h"
 #include "support/TestEntries.h"
 #include "support/WindowText.h"
 #include "window/win32/FormHost.h"
@@ -128,7 +125,7 @@ class FailingLocale : public FixedLocale {
   bool failReading = false;
 };
 
-class FormWindowTest : public ::testing::Test {
+class FormWindowTest : public testing::PortableFormTest<FailingLocale> {
  protected:
   FormWindowTest() {
     for (const char* url : {"http://a.example/", "http://b.example/", "http://c.example/"}) {
@@ -155,12 +152,6 @@ class FormWindowTest : public ::testing::Test {
 
   HWND Window(const Control& control) const { return host.WindowOf(control); }
 
-  MemoryUrlCache cache;
-  FailingLocale locale;
-  Cp1252Text text;
-  testing::QuietShell shell;
-  Platform platform{cache, locale, text, shell};
-  TForm1 form{platform};
   // The host's clock, moved on by hand, so the timing of progress needs no waiting.
   uint32_t now = 0;
   FormHost host{form, [this] { return now; }};

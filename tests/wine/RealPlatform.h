@@ -1,11 +1,11 @@
 #pragma once
 // The program's real platform services as the Wine tests use them, but for the shell, which opens
-// nothing and counts the beeps.
+// nothing and records the beeps.
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "WinInetCache.h"
 #include "platform/Platform.h"
-#include "support/QuietShell.h"
+#include "support/RecordingShell.h"
 
 namespace tarnwick::testing {
 
@@ -13,7 +13,7 @@ struct RealPlatform {
   WinInetCache cache;
   Win32Locale locale;
   Win32AnsiText text;
-  QuietShell shell;
+  RecordingShell shell;
   Platform platform{cache, locale, text, shell};
 };
 

@@ -177,14 +177,14 @@ TEST_F(ActionsWindowTest, EnterAndF3SearchFromTheWindowAndTheDetailBoxFollows) {
 
   Press(search, VK_F3);
   EXPECT_EQ(form.grd.Row(), hits[1]);
-  EXPECT_EQ(real.shell.beeps, 0);
+  EXPECT_TRUE(real.shell.beeps.empty());
 
   SetWindowTextA(search, "no such text anywhere");
   Pump();
   const int row = form.grd.Row();
   Press(search, VK_F3);
   EXPECT_EQ(form.grd.Row(), row);
-  EXPECT_EQ(real.shell.beeps, 1);
+  EXPECT_EQ(real.shell.beeps.size(), 1u);
 }
 
 // The search box's text goes to the search in the system's code page, and its letters match
@@ -200,7 +200,7 @@ TEST_F(ActionsWindowTest, ANonAsciiSearchIgnoresCaseThroughTheSystemCodePage) {
   // "CRÈME BRÛLÉE" in code page 1252, in octal escapes: a hex escape would swallow the E after it.
   SearchWithEnter("CR\310ME BR\333L\311E");
   EXPECT_EQ(form.grd.Row(), expected);
-  EXPECT_EQ(real.shell.beeps, 0);
+  EXPECT_TRUE(real.shell.beeps.empty());
 }
 
 }  // namespace
