@@ -3,7 +3,6 @@
 #include <charconv>
 
 namespace tarnwick {
-
 namespace {
 
 constexpr size_t kTimeCells = 4;
