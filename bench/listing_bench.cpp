@@ -60,7 +60,7 @@ void ListingAgainstCopy(int entries, int repetitions) {
       "listing " + std::to_string(entries) + " in-memory entries vs copying their strings";
   ReportRatio(
       name.c_str(), [&] { lister.List(table, cache); }, [&] { CopyRecordStrings(cache, strings); },
-      repetitions, 4.0);
+      repetitions, 2.5);
 }
 
 void TableMemory(int entries) {

@@ -1,7 +1,7 @@
 // Listing the real URL cache of the current Wine prefix into the entry table, through the same
 // adapters the program uses, against a bare FindFirst/FindNext loop over the same cache in the
-// same process; and the formatting alone of as many in-memory records like the seeded ones, as a
-// share of that bare loop. Seed the prefix first: seed-cache --entries N.
+// same process. Seed the prefix first: seed-cache --entries N. The program's own cost per row,
+// which the cache calls hide here, is measured by wine_rows_bench.
 //   wine_listing_bench [REPETITIONS]
 #include <windows.h>
 #include <wininet.h>
@@ -14,7 +14,6 @@
 #include "Ratio.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
-#include "platform/portable/MemoryUrlCache.h"
 #include "platform/win32/Win32AnsiText.h"
 #include "platform/win32/Win32Locale.h"
 #include "platform/win32/WinInetCache.h"
@@ -51,29 +50,6 @@ int BareLoop() {
   return entries;
 }
 
-FileTime Ticks(uint64_t ticks) {
-  return {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
-}
-
-// Records laid out as the cache delivers the seeded entries: a URL, a 1 KiB header block, a
-// modified time, no expiry, and the access and synchronisation times of their commit.
-std::vector<std::vector<char>> SeededLikeRecords(int count) {
-  std::vector<std::vector<char>> records;
-  for (int i = 0; i < count; ++i) {
-    MemoryCacheEntry entry;
-    entry.sourceUrl =
-        "http://bench.example.com/item/" + std::to_string(i) + "?page=" + std::to_string(i % 97);
-    entry.header = std::string(1024, 'h');
-    entry.lastModified = Ticks(133'541'212'290'000'000);  // 5 March 2024, 14:07:09
-    entry.lastAccess = Ticks(134'412'300'000'000'000 + uint64_t(i) * 10'000'000);  // December 2026
-    entry.lastSync = entry.lastAccess;
-    std::vector<char> buffer(MemoryUrlCache::RecordSize(entry));
-    MemoryUrlCache::WriteRecord(entry, buffer.data());
-    records.push_back(std::move(buffer));
-  }
-  return records;
-}
-
 }  // namespace
 }  // namespace tarnwick::bench
 
@@ -100,16 +76,5 @@ int main(int argc, char** argv) {
   const std::string name = "listing a Wine cache of " + std::to_string(bareEntries) +
                            " entries vs a bare FindFirst/FindNext loop";
   bench::ReportRatio(name.c_str(), list, bare, repetitions, 1.05);
-
-  const std::vector<std::vector<char>> records = bench::SeededLikeRecords(bareEntries);
-  const auto format = [&] {
-    for (const std::vector<char>& record : records)
-      formatter.RowItems({reinterpret_cast<const CacheEntryRecord*>(record.data()),
-                          static_cast<uint32_t>(record.size())},
-                         vmContent);
-  };
-  const std::string share = "formatting " + std::to_string(records.size()) +
-                            " such records through the Win32 locale, as a share of the bare loop";
-  bench::ReportRatio(share.c_str(), format, bare, repetitions, 0.03);
   return summary.count > 0 ? 0 : 1;
 }

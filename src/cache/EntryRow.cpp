@@ -1,15 +1,37 @@
 #include "cache/EntryRow.h"
 
+#include <charconv>
+
 namespace tarnwick {
 namespace {
 
-std::string SizeText(const CacheEntryRecord& record) {
-  const uint64_t size = uint64_t{record.dwSizeHigh} << 32 | record.dwSizeLow;
-  // Shown as the signed number the platform's 64-bit size field holds.
-  return std::to_string(static_cast<long long>(static_cast<int64_t>(size)));
+constexpr size_t kTimeCells = 4;
+
+// Room for the longest decimal number a row shows, a signed 64-bit one.
+using NumberText = std::array<char, 24>;
+
+template <typename Number>
+std::string_view DecimalText(Number number, NumberText& text) {
+  const auto written = std::to_chars(text.data(), text.data() + text.size(), number);
+  return {text.data(), static_cast<size_t>(written.ptr - text.data())};
 }
 
 }  // namespace
+
+// What a row's texts point into besides the record: the texts made for the row, and what one
+// listing keeps from row to row.
+struct EntryRowFormatter::ListingTexts {
+  explicit ListingTexts(Locale& locale) : times(locale) {}
+
+  FileTimeTexts times;
+  // A listing's entries mostly share a few type flag sets: the last one's text is kept.
+  bool hasType = false;
+  uint32_t type = 0;
+  std::string typeText;
+  std::array<NumberText, 3> numbers{};
+  std::array<std::string, kTimeCells> timeTexts;
+  std::string title;
+};
 
 bool BelongsToView(uint32_t cacheEntryType, TViewMode view) {
   if ((cacheEntryType & kCookieCacheEntry) && view != vmCookies) return false;
@@ -20,42 +42,64 @@ bool BelongsToView(uint32_t cacheEntryType, TViewMode view) {
 EntryRowFormatter::EntryRowFormatter(Locale& locale, AnsiText& text)
     : locale_(locale), text_(text) {}
 
+EntryRowFormatter::~EntryRowFormatter() = default;
+
 void EntryRowFormatter::AddEntryRow(EntryTable& table, const DeliveredRecord& delivered,
                                     TViewMode view) const {
   if (!BelongsToView(delivered.record->CacheEntryType, view)) return;
   const int row = TrailingRow(table);
+  if (row == kFirstEntryRow || !listing_) listing_ = std::make_unique<ListingTexts>(locale_);
   table.ClearRow(row);
-  table.AppendToRow(row, RowItems(delivered, view));
+  const Cells cells = CellsOf(delivered, view, *listing_);
+  table.AppendToRow(row, std::span(cells.texts.data(), cells.count));
   // A new trailing row follows, for the next record.
   table.SetRowCount(row + 2);
 }
 
 std::vector<std::string> EntryRowFormatter::RowItems(const DeliveredRecord& delivered,
                                                      TViewMode view) const {
+  ListingTexts listing(locale_);
+  const Cells cells = CellsOf(delivered, view, listing);
+  return {cells.texts.begin(), cells.texts.begin() + static_cast<ptrdiff_t>(cells.count)};
+}
+
+EntryRowFormatter::Cells EntryRowFormatter::CellsOf(const DeliveredRecord& delivered,
+                                                    TViewMode view, ListingTexts& listing) const {
   const CacheEntryRecord& record = *delivered.record;
-  std::vector<std::string> items;
-  items.reserve(EntryTable::kColCount);
-  items.emplace_back(TextInRecord(delivered, record.lpszSourceUrlName));
-  items.emplace_back(TextInRecord(delivered, record.lpszLocalFileName));
-  items.push_back(TypeText(record.CacheEntryType));
-  items.push_back(std::to_string(record.dwUseCount));
-  items.push_back(std::to_string(record.dwHitRate));
-  items.push_back(SizeText(record));
-  for (const FileTime& time :
-       {record.LastModifiedTime, record.ExpireTime, record.LastAccessTime, record.LastSyncTime})
-    items.push_back(FileTimeToText(time, locale_));
-  if (view == vmCookies) return items;
+  Cells cells{};
+  const auto add = [&](std::string_view text) { cells.texts[cells.count++] = text; };
+  add(TextInRecord(delivered, record.lpszSourceUrlName));
+  add(TextInRecord(delivered, record.lpszLocalFileName));
+  if (!listing.hasType || listing.type != record.CacheEntryType) {
+    listing.typeText = TypeText(record.CacheEntryType);
+    listing.type = record.CacheEntryType;
+    listing.hasType = true;
+  }
+  add(listing.typeText);
+  add(DecimalText(record.dwUseCount, listing.numbers[0]));
+  add(DecimalText(record.dwHitRate, listing.numbers[1]));
+  // Shown as the signed number the platform's 64-bit size field holds.
+  const uint64_t size = uint64_t{record.dwSizeHigh} << 32 | record.dwSizeLow;
+  add(DecimalText(static_cast<int64_t>(size), listing.numbers[2]));
+  const FileTime times[kTimeCells] = {record.LastModifiedTime, record.ExpireTime,
+                                      record.LastAccessTime, record.LastSyncTime};
+  for (size_t i = 0; i < kTimeCells; ++i) {
+    listing.times.Write(times[i], listing.timeTexts[i]);
+    add(listing.timeTexts[i]);
+  }
+  if (view == vmCookies) return cells;
   const std::string_view header =
       BlockInRecord(delivered, record.lpHeaderInfo, record.dwHeaderInfoSize)
           .value_or(std::string_view());
   if (view == vmContent) {
     // The whole block as stored: it is not NUL-terminated and may hold NULs and line breaks.
-    items.emplace_back(header);
+    add(header);
   } else {
-    const auto size = static_cast<uint32_t>(header.size());
-    items.push_back(text_.FromUtf16(HistoryTitle(header.data(), size)));
+    const auto bytes = static_cast<uint32_t>(header.size());
+    listing.title = text_.FromUtf16(HistoryTitle(header.data(), bytes));
+    add(listing.title);
   }
-  return items;
+  return cells;
 }
 
 }  // namespace tarnwick

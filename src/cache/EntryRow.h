@@ -1,6 +1,9 @@
 #pragma once
 // Turning one delivered cache record into one row of the entry table.
+#include <array>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cache/DeliveredRecord.h"
@@ -22,9 +25,14 @@ bool BelongsToView(uint32_t cacheEntryType, TViewMode view);
 class EntryRowFormatter {
  public:
   EntryRowFormatter(Locale& locale, AnsiText& text);
+  ~EntryRowFormatter();
 
   // Writes the record into the table's last row and adds a new last row after it, to be filled
   // by the next call or removed when the listing ends. An entry of another view adds nothing.
+  //
+  // A listing writes its rows from the first entry row on, so writing that row starts a new
+  // listing: what the formatter kept from the rows of the one before (the texts of the dates and
+  // times it formatted) goes, and a setting changed between listings shows in the next one.
   void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
   // The row's texts: ten, and an eleventh (the header or the history title) in the Content and
@@ -33,8 +41,18 @@ class EntryRowFormatter {
   std::vector<std::string> RowItems(const DeliveredRecord& delivered, TViewMode view) const;
 
  private:
+  struct ListingTexts;
+  struct Cells {
+    std::array<std::string_view, EntryTable::kColCount> texts;
+    size_t count;
+  };
+  // The row's texts as views into the record and into `listing`, valid until its next use.
+  Cells CellsOf(const DeliveredRecord& delivered, TViewMode view, ListingTexts& listing) const;
+
   Locale& locale_;
   AnsiText& text_;
+  // Kept from row to row of one listing, made afresh at its first row.
+  mutable std::unique_ptr<ListingTexts> listing_;
 };
 
 }  // namespace tarnwick

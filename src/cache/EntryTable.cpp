@@ -1,5 +1,6 @@
 #include "cache/EntryTable.h"
 
+#include <array>
 #include <cstring>
 #include <stdexcept>
 
@@ -77,22 +78,22 @@ void EntryTable::ClearRow(int row) {
   if (rows_[static_cast<size_t>(row)].Clear()) RowChanged(row);
 }
 
-void EntryTable::AppendToRow(int row, std::string_view text) {
-  AppendToRow(row, std::vector<std::string>{std::string(text)});
+void EntryTable::AppendToRow(int row, const std::vector<std::string>& texts) {
+  const std::vector<std::string_view> views(texts.begin(), texts.end());
+  AppendToRow(row, views);
 }
 
-void EntryTable::AppendToRow(int row, const std::vector<std::string>& texts) {
+void EntryTable::AppendToRow(int row, std::span<const std::string_view> texts) {
   CheckRow(row);
   RowCells& cells = rows_[static_cast<size_t>(row)];
-  std::vector<std::string_view> updated;
-  updated.reserve(kColCount);
-  for (int col = 0; col < kColCount; ++col) updated.push_back(cells.Cell(col));
+  std::array<std::string_view, kColCount> updated;
+  for (int col = 0; col < kColCount; ++col) updated[static_cast<size_t>(col)] = cells.Cell(col);
 
   // A taken cell never becomes empty again, so each text goes to the next empty cell to the right
   // of the previous one. An empty text is stored as a blank so that it takes its cell.
   int col = 0;
   bool changed = false;
-  for (const std::string& text : texts) {
+  for (std::string_view text : texts) {
     while (col < kColCount && !updated[static_cast<size_t>(col)].empty()) ++col;
     if (col == kColCount) break;
     updated[static_cast<size_t>(col)] = text.empty() ? std::string_view(" ") : text;

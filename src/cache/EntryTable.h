@@ -7,6 +7,7 @@
 //
 // Rows beyond RowCount keep their texts: lowering RowCount hides rows, raising it shows them again.
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,9 +61,9 @@ class EntryTable : public GridModel {
 
   // The row operations of the listing and the detail box.
   void ClearRow(int row);
-  // Stores `text` in the row's first empty cell; an empty text is stored as a single blank so the
-  // next text goes to the next column. Dropped when no cell is empty.
-  void AppendToRow(int row, std::string_view text);
+  // Stores each text in the row's first empty cell, in order; an empty text is stored as a single
+  // blank so the next text goes to the next column. A text finding no empty cell is dropped.
+  void AppendToRow(int row, std::span<const std::string_view> texts);
   void AppendToRow(int row, const std::vector<std::string>& texts);
   std::vector<std::string> CopyRow(int row) const;
 

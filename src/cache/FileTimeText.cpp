@@ -1,10 +1,14 @@
 #include "cache/FileTimeText.h"
 
 #include <cstdio>
-#include <optional>
 
 namespace tarnwick {
 namespace {
+
+// A cache spread over more days than this starts its date texts afresh, so that a hostile one
+// cannot make them grow with every row. The times of day are bounded by the seconds of a day.
+constexpr size_t kMaxKeptDates = 1 << 14;
+constexpr size_t kMinutesPerDay = 24 * 60;
 
 bool IsLeapYear(unsigned year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -17,31 +21,83 @@ bool ValidFields(const SystemTime& f) {
   return f.wHour <= 23 && f.wMinute <= 59 && f.wSecond <= 59 && f.wMilliseconds <= 999;
 }
 
-std::optional<std::string> LocalDateTimeText(const FileTime& time, Locale& locale) {
-  FileTime local{};
-  SystemTime fields{};
-  if (!locale.FileTimeToLocalFileTime(time, local)) return std::nullopt;
-  if (!locale.FileTimeToSystemTime(local, fields) || !ValidFields(fields)) return std::nullopt;
+// Where a stamp is kept: the top bits of its value scattered by Fibonacci hashing, so that the
+// stamps of neighbouring seconds fall apart.
+size_t StampSlot(const FileTime& time, int slotBits) {
+  const uint64_t value = uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
+  return static_cast<size_t>((value * 0x9E37'79B9'7F4A'7C15u) >> (64 - slotBits));
+}
 
-  std::string text;
-  if (!locale.FormatShortDate(fields, text)) return std::nullopt;
-  // Milliseconds are never shown, so they do not keep midnight from being shown as a date alone.
-  if (fields.wHour == 0 && fields.wMinute == 0 && fields.wSecond == 0) return text;
-  std::string clock;
-  if (!locale.FormatLongTime(fields, clock)) return std::nullopt;
-  return text + ' ' + clock;
+void WriteErrorText(const FileTime& time, std::string& text) {
+  char error[32];
+  const int length = std::snprintf(error, sizeof error, "#ERROR# %08X%08X",
+                                   unsigned{time.dwHighDateTime}, unsigned{time.dwLowDateTime});
+  text.assign(error, static_cast<size_t>(length));
 }
 
 }  // namespace
 
 std::string FileTimeToText(const FileTime& time, Locale& locale) {
-  if (time.dwLowDateTime == 0 && time.dwHighDateTime == 0) return {};
-  if (time.dwLowDateTime == 0xFFFF'FFFF && time.dwHighDateTime == 0x7FFF'FFFF) return "NEVER";
-  if (std::optional<std::string> text = LocalDateTimeText(time, locale)) return *std::move(text);
-  char error[32];
-  std::snprintf(error, sizeof error, "#ERROR# %08X%08X", unsigned{time.dwHighDateTime},
-                unsigned{time.dwLowDateTime});
-  return error;
+  std::string text;
+  FileTimeTexts(locale).Write(time, text);
+  return text;
+}
+
+FileTimeTexts::FileTimeTexts(Locale& locale) : locale_(locale) {}
+
+void FileTimeTexts::Write(const FileTime& time, std::string& text) {
+  if (time.dwLowDateTime == 0 && time.dwHighDateTime == 0) return text.clear();
+  if (time.dwLowDateTime == 0xFFFF'FFFF && time.dwHighDateTime == 0x7FFF'FFFF) {
+    text = "NEVER";
+    return;
+  }
+  KeptStamp& stamp = stamps_[StampSlot(time, kStampSlotBits)];
+  if (stamp.kept && stamp.time.dwLowDateTime == time.dwLowDateTime &&
+      stamp.time.dwHighDateTime == time.dwHighDateTime) {
+    text = stamp.text;
+    return;
+  }
+  if (!WriteLocal(time, text)) WriteErrorText(time, text);
+  stamp.kept = true;
+  stamp.time = time;
+  stamp.text = text;
+}
+
+bool FileTimeTexts::WriteLocal(const FileTime& time, std::string& text) {
+  FileTime local{};
+  SystemTime fields{};
+  if (!locale_.FileTimeToLocalFileTime(time, local)) return false;
+  if (!locale_.FileTimeToSystemTime(local, fields) || !ValidFields(fields)) return false;
+
+  const std::string* date = DateText(fields);
+  if (!date) return false;
+  // Milliseconds are never shown, so they do not keep midnight from being shown as a date alone.
+  if (fields.wHour == 0 && fields.wMinute == 0 && fields.wSecond == 0) {
+    text = *date;
+    return true;
+  }
+  const std::string* clock = ClockText(fields);
+  if (!clock) return false;
+  text.assign(*date).append(1, ' ').append(*clock);
+  return true;
+}
+
+const std::string* FileTimeTexts::DateText(const SystemTime& fields) {
+  const uint32_t day = uint32_t{fields.wYear} << 9 | uint32_t{fields.wMonth} << 5 | fields.wDay;
+  if (const auto kept = dates_.find(day); kept != dates_.end()) return &kept->second;
+  std::string text;
+  if (!locale_.FormatShortDate(fields, text)) return nullptr;
+  if (dates_.size() >= kMaxKeptDates) dates_.clear();
+  return &dates_.emplace(day, std::move(text)).first->second;
+}
+
+const std::string* FileTimeTexts::ClockText(const SystemTime& fields) {
+  if (clocks_.empty()) clocks_.resize(kMinutesPerDay);
+  auto& minute = clocks_[fields.wHour * 60u + fields.wMinute];
+  if (!minute) minute = std::make_unique<std::array<std::string, 60>>();
+  std::string& text = (*minute)[fields.wSecond];
+  if (text.empty() && !locale_.FormatLongTime(fields, text)) return nullptr;
+  return &text;
 }
 
 }  // namespace tarnwick

@@ -1,5 +1,10 @@
 #pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/Locale.h"
 #include "platform/UrlCache.h"
@@ -10,5 +15,40 @@ namespace tarnwick {
 // otherwise the local short date and long time (the date alone at midnight). A time that does not
 // convert to a valid date and time gives "#ERROR# " and its two halves in hexadecimal.
 std::string FileTimeToText(const FileTime& time, Locale& locale);
+
+// The same texts for the many stamps of one listing. A listing's locale and time zone do not
+// change while it runs, so equal inputs give equal texts and the platform is asked once for each:
+// - a stamp equal to a recent one (kept by its exact value) takes that one's text again;
+// - any other stamp is converted to local time by the platform, and its date and time of day
+//   texts are the platform's, formatted once for each local year, month and day and once for
+//   each local hour, minute and second.
+// Make one for each listing, so that a setting changed between listings shows in the next one.
+class FileTimeTexts {
+ public:
+  explicit FileTimeTexts(Locale& locale);
+
+  // Writes FileTimeToText(time, locale) into `text`, reusing its storage.
+  void Write(const FileTime& time, std::string& text);
+
+ private:
+  bool WriteLocal(const FileTime& time, std::string& text);
+  const std::string* DateText(const SystemTime& fields);
+  const std::string* ClockText(const SystemTime& fields);
+
+  Locale& locale_;
+  // By year << 9 | month << 5 | day.
+  std::unordered_map<uint32_t, std::string> dates_;
+  // By minute of the day, then second, each minute made when a stamp first falls in it; an empty
+  // text is not formatted yet.
+  std::vector<std::unique_ptr<std::array<std::string, 60>>> clocks_;
+  // Recent stamps and their texts, each in the slot its value hashes to.
+  struct KeptStamp {
+    bool kept = false;
+    FileTime time{};
+    std::string text;
+  };
+  static constexpr int kStampSlotBits = 8;
+  std::array<KeptStamp, size_t{1} << kStampSlotBits> stamps_;
+};
 
 }  // namespace tarnwick

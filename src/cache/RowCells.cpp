@@ -34,7 +34,7 @@ std::string_view RowCells::Cell(int col) const {
 
 bool RowCells::SetCell(int col, std::string_view text) {
   if (Cell(col) == text) return false;
-  Replace(col, col, {text});
+  Replace(col, col, {&text, 1});
   return true;
 }
 
@@ -45,14 +45,14 @@ bool RowCells::Clear() {
   return true;
 }
 
-void RowCells::SetCells(int firstCol, const std::vector<std::string_view>& texts) {
+void RowCells::SetCells(int firstCol, std::span<const std::string_view> texts) {
   if (texts.empty()) return;
   Replace(firstCol, firstCol + static_cast<int>(texts.size()) - 1, texts);
 }
 
 // Builds the new block from the old one: the cells before `firstCol`, the new texts, then the
 // cells after `lastCol`. The old block stays intact until the new one is complete.
-void RowCells::Replace(int firstCol, int lastCol, const std::vector<std::string_view>& texts) {
+void RowCells::Replace(int firstCol, int lastCol, std::span<const std::string_view> texts) {
   const uint64_t head = block_ ? End(firstCol - 1) : 0;
   const uint64_t tail = block_ ? TextBytes() - End(lastCol) : 0;
   uint64_t total = head + tail;

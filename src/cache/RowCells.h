@@ -5,8 +5,8 @@
 // A row is built by clearing it and appending its texts, so the block is sized exactly on each
 // write instead of keeping spare capacity: a large listing then costs little more than its text.
 #include <cstdint>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "cache/Columns.h"
 
@@ -28,14 +28,14 @@ class RowCells {
   bool SetCell(int col, std::string_view text);
   bool Clear();
   // Stores `texts[i]` in cell `firstCol + i` for every i, in one reallocation.
-  void SetCells(int firstCol, const std::vector<std::string_view>& texts);
+  void SetCells(int firstCol, std::span<const std::string_view> texts);
 
  private:
   uint32_t End(int col) const { return col < 0 ? 0 : block_[col]; }
   char* Bytes() const { return reinterpret_cast<char*>(block_ + kCells); }
   // Bytes of cell text: where the last cell ends.
   uint64_t TextBytes() const { return block_ ? block_[kCells - 1] : 0; }
-  void Replace(int firstCol, int lastCol, const std::vector<std::string_view>& texts);
+  void Replace(int firstCol, int lastCol, std::span<const std::string_view> texts);
 
   uint32_t* block_ = nullptr;
 };

@@ -131,6 +131,21 @@ TEST_F(AddEntryRowTest, ContentRowHoldsEveryFieldAndTheWholeHeaderBlock) {
                                       "NEVER", " ", "3/5/2024", header}));
 }
 
+// The texts a listing keeps of the times it formatted are its own: a setting changed before the
+// next listing (here the user's time zone) shows in that listing.
+TEST_F(AddEntryRowTest, TimesOfALaterRowAndOfTheNextListing) {
+  const MemoryCacheEntry afternoon{.lastModified = FromTicks(k14h07m09s)};
+  const MemoryCacheEntry midnight{.lastModified = FromTicks(kMidnightAnd500ms),
+                                  .lastAccess = FromTicks(k14h07m09s)};
+  EXPECT_EQ(Row(afternoon, vmCookies)[6], "3/5/2024 2:07:09 PM");
+  const std::vector<std::string> later = Row(midnight, vmCookies);
+  EXPECT_EQ(later[6] + "|" + later[8], "3/5/2024|3/5/2024 2:07:09 PM");
+
+  locale.SetUtcOffsetMinutes(60);
+  table.SetRowCount(2);
+  EXPECT_EQ(Row(afternoon, vmCookies)[6], "3/5/2024 3:07:09 PM");
+}
+
 TEST_F(AddEntryRowTest, ViewFilterDecidesWhetherARowIsAdded) {
   const MemoryCacheEntry cookie{.sourceUrl = "Cookie:u@a.test/", .type = 0x0010'0001};
   const MemoryCacheEntry visit{.sourceUrl = "Visited:u@a.test", .type = 0x0020'0001};

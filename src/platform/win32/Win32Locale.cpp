@@ -14,13 +14,22 @@ SYSTEMTIME ToNative(const SystemTime& f) {
   return {f.wYear, f.wMonth, f.wDayOfWeek, f.wDay, f.wHour, f.wMinute, f.wSecond, f.wMilliseconds};
 }
 
-// Both formatting calls report the length they need, NUL included, when given no buffer.
+// Both formatting calls report the length they need, NUL included, when given no buffer. Nearly
+// every text fits a small buffer, so that is tried first and the length asked for only when it
+// does not fit.
 template <typename FormatCall>
 bool FormatInto(std::string& text, FormatCall format) {
+  char small[64];
+  int written = format(small, sizeof small);
+  if (written > 0) {
+    text.assign(small, static_cast<size_t>(written - 1));
+    return true;
+  }
+  if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return false;
   const int needed = format(nullptr, 0);
   if (needed <= 0) return false;
   std::string buffer(static_cast<size_t>(needed), '\0');
-  const int written = format(buffer.data(), needed);
+  written = format(buffer.data(), needed);
   if (written <= 0) return false;
   buffer.resize(static_cast<size_t>(written - 1));
   text = std::move(buffer);
