@@ -6,8 +6,9 @@
 // The 32-bit build (scripts/bench runs it under 32-bit Wine where the host can) shows whether such
 // a listing fits the address space of the exe users download.
 //   memory_ceiling_bench [ENTRIES]
-#include <psapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -70,13 +71,13 @@ class GeneratedUrlCache final : public UrlCache {
   uint32_t lastError_ = 0;
 };
 
-// The process's private bytes now and at their peak. Wine reads both from the kernel's figures for
-// the process's anonymous memory and keeps no peak of its own, so the caller also samples.
-PROCESS_MEMORY_COUNTERS_EX Counters() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
+// The process's private bytes (PagefileUsage: the commit charge on Windows; Wine answers the
+// kernel's count of the process's anonymous memory there, and 0 for PrivateUsage) and their peak
+// (Wine keeps none and answers the current figure, so the caller also samples).
+PROCESS_MEMORY_COUNTERS Counters() {
+  PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
   return counters;
 }
 
@@ -94,25 +95,25 @@ int main(int argc, char** argv) {
   bench::GeneratedUrlCache cache(entries);
   auto* table = new EntryTable();
 
-  const double start = static_cast<double>(bench::Counters().PrivateUsage);
+  const double start = static_cast<double>(bench::Counters().PagefileUsage);
   double peak = start;
   int rows = 0;
   const ListingSummary summary =
       RefreshEntryTable(*table, cache, vmContent, [&](const DeliveredRecord& record) {
         formatter.AddEntryRow(*table, record, vmContent);
         if (++rows % 4096 == 0)
-          peak = std::max(peak, static_cast<double>(bench::Counters().PrivateUsage));
+          peak = std::max(peak, static_cast<double>(bench::Counters().PagefileUsage));
       });
-  const PROCESS_MEMORY_COUNTERS_EX end = bench::Counters();
+  const PROCESS_MEMORY_COUNTERS end = bench::Counters();
   peak = std::max(
-      {peak, static_cast<double>(end.PrivateUsage), static_cast<double>(end.PeakPagefileUsage)});
+      {peak, static_cast<double>(end.PagefileUsage), static_cast<double>(end.PeakPagefileUsage)});
 
   double cellText = 0;
   for (int row = kFirstEntryRow; row < table->RowCount(); ++row)
     for (int col = 0; col < table->ColCount(); ++col)
       cellText += static_cast<double>(table->Cell(col, row).size());
   const double listed = summary.count;
-  const double held = static_cast<double>(end.PrivateUsage) - start;
+  const double held = static_cast<double>(end.PagefileUsage) - start;
   const double limit = 1.5 * (cellText + 64 * listed);
   const double ratio = (peak - start) / limit;
   std::printf(
