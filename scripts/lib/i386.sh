@@ -21,7 +21,7 @@ i386_runs() {
   case $status in
     42) i386_refusal=""; return 0 ;;
     124) i386_refusal="a 32-bit test program did not end within 5 s" ;;
-    *) i386_refusal="a 32-bit test program failed (exit status $status${i386_refusal:+: ${i386_refusal##*: }})" ;;
+    *) i386_refusal="a 32-bit test program failed with exit status $status${i386_refusal:+: ${i386_refusal##*: }}" ;;
   esac
   return 1
 }
