@@ -93,14 +93,14 @@ int main(int argc, char** argv) {
   Win32AnsiText text;
   const EntryRowFormatter formatter(locale, text);
   bench::GeneratedUrlCache cache(entries);
-  auto* table = new EntryTable();
+  EntryTable table;
 
   const double start = static_cast<double>(bench::Counters().PagefileUsage);
   double peak = start;
   int rows = 0;
   const ListingSummary summary =
-      RefreshEntryTable(*table, cache, vmContent, [&](const DeliveredRecord& record) {
-        formatter.AddEntryRow(*table, record, vmContent);
+      RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
+        formatter.AddEntryRow(table, record, vmContent);
         if (++rows % 4096 == 0)
           peak = std::max(peak, static_cast<double>(bench::Counters().PagefileUsage));
       });
@@ -109,9 +109,9 @@ int main(int argc, char** argv) {
       {peak, static_cast<double>(end.PagefileUsage), static_cast<double>(end.PeakPagefileUsage)});
 
   double cellText = 0;
-  for (int row = kFirstEntryRow; row < table->RowCount(); ++row)
-    for (int col = 0; col < table->ColCount(); ++col)
-      cellText += static_cast<double>(table->Cell(col, row).size());
+  for (int row = kFirstEntryRow; row < table.RowCount(); ++row)
+    for (int col = 0; col < table.ColCount(); ++col)
+      cellText += static_cast<double>(table.Cell(col, row).size());
   const double listed = summary.count;
   const double held = static_cast<double>(end.PagefileUsage) - start;
   const double limit = 1.5 * (cellText + 64 * listed);
@@ -123,6 +123,5 @@ int main(int argc, char** argv) {
       static_cast<int>(sizeof(void*) * 8), summary.count, entries, bench::Mb(peak - start), ratio,
       bench::Mb(limit), held / listed, cellText / listed,
       ratio <= 1 && summary.count == entries ? "" : "  MISSED");
-  delete table;
   return summary.count == entries ? 0 : 1;
 }
