@@ -10,37 +10,13 @@
 #include <vector>
 
 #include "Ratio.h"
+#include "SeededLikeEntries.h"
 #include "cache/EntryRow.h"
-#include "platform/portable/MemoryUrlCache.h"
 #include "platform/win32/Win32AnsiText.h"
 #include "platform/win32/Win32Locale.h"
 
 namespace tarnwick::bench {
 namespace {
-
-FileTime Ticks(uint64_t ticks) {
-  return {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
-}
-
-// Records laid out as the cache delivers the seeded entries: a URL, a 1 KiB header block, a
-// modified time, no expiry, and the access and synchronisation times of their commit, one
-// second apart from record to record.
-std::vector<std::vector<char>> SeededLikeRecords(int count) {
-  std::vector<std::vector<char>> records;
-  for (int i = 0; i < count; ++i) {
-    MemoryCacheEntry entry;
-    entry.sourceUrl =
-        "http://bench.example.com/item/" + std::to_string(i) + "?page=" + std::to_string(i % 97);
-    entry.header = std::string(1024, 'h');
-    entry.lastModified = Ticks(133'541'212'290'000'000);  // 5 March 2024, 14:07:09
-    entry.lastAccess = Ticks(134'412'300'000'000'000 + uint64_t(i) * 10'000'000);  // December 2026
-    entry.lastSync = entry.lastAccess;
-    std::vector<char> buffer(MemoryUrlCache::RecordSize(entry));
-    MemoryUrlCache::WriteRecord(entry, buffer.data());
-    records.push_back(std::move(buffer));
-  }
-  return records;
-}
 
 DeliveredRecord Delivered(const std::vector<char>& record) {
   return {reinterpret_cast<const CacheEntryRecord*>(record.data()),

@@ -1,4 +1,4 @@
-# Wine environment for tests and runs, sourced by scripts/test and scripts/run.
+# Wine environment for tests, runs and benchmarks, sourced by the scripts that start Wine.
 #
 # A template prefix is made once per build folder (wineboot is slow) and copied where a fresh URL
 # cache is needed. A session is one Xvfb display (when asked for) and one persistent wineserver
@@ -6,12 +6,25 @@
 # output pipe. Everything a session starts, wine_session_stop ends; callers set wine_session_traps
 # and run every long call through `limited`, so that Ctrl-C stops them at once.
 
-# Every Wine call goes to the 64-bit loader and the tests run the 64-bit build: some hosts cannot
-# execute 32-bit code at all, and Debian's wrapper would pick the 32-bit loader whenever it is
-# installed. The shims in wine64/ also catch wineboot and winepath, which call the wrapper.
-export PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64:$PATH"
-export WINELOADER=/usr/lib/wine/wine64
-export WINEARCH=win64
+# wine_arch, x64 or x86, says which Wine the calls go to; a script sets it before it sources this
+# file. x64, the default: every call goes to the 64-bit loader and its prefixes are 64-bit. Some
+# hosts cannot execute 32-bit code at all, and Debian's wrapper would pick the 32-bit loader
+# whenever it is installed; the shims in wine64/ also catch wineboot and winepath, which call the
+# wrapper. x86: the 32-bit loader (the wrapper's choice once wine32 is installed) and 32-bit
+# prefixes, for the exe users download.
+wine_shims="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64"
+PATH=${PATH//"$wine_shims:"/}
+case ${wine_arch:=x64} in
+  x64)
+    export PATH="$wine_shims:$PATH"
+    export WINELOADER=/usr/lib/wine/wine64 WINEARCH=win64
+    ;;
+  x86) export WINELOADER=/usr/lib/wine/wine WINEARCH=win32 ;;
+  *)
+    echo "wine: no such architecture: $wine_arch (x64 or x86)" >&2
+    return 1
+    ;;
+esac
 export WINEDEBUG=-all
 # Pins the user locale to English (United States): dates "3/5/2024", times "2:07:09 PM".
 export LC_ALL=C.UTF-8
@@ -92,7 +105,7 @@ wine_xvfb_start() {
 wine_server_start() {
   wine_session_prefix=$1
   export WINEPREFIX=$1
-  limited 30 wineserver -p
+  limited 30 wineserver -p >/dev/null 2>&1 </dev/null
   limited 120 wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 

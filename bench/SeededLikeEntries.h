@@ -1,0 +1,40 @@
+#pragma once
+// Entries laid out as the cache delivers the seeded ones (seed-cache --entries N): a URL, a 1 KiB
+// header block, a modified time, no expiry, and the access and synchronisation times of their
+// commit.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/portable/MemoryUrlCache.h"
+
+namespace tarnwick::bench {
+
+inline FileTime Ticks(uint64_t ticks) {
+  return {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
+}
+
+inline MemoryCacheEntry SeededLikeEntry(int i) {
+  MemoryCacheEntry entry;
+  entry.sourceUrl =
+      "http://bench.example.com/item/" + std::to_string(i) + "?page=" + std::to_string(i % 97);
+  entry.header = std::string(1024, 'h');
+  entry.lastModified = Ticks(133'541'212'290'000'000);  // 5 March 2024, 14:07:09
+  entry.lastAccess = Ticks(134'412'300'000'000'000 + uint64_t(i) * 10'000'000);  // December 2026
+  entry.lastSync = entry.lastAccess;
+  return entry;
+}
+
+// As many records as `count`, each laid out in a buffer of its own as the cache delivers it.
+inline std::vector<std::vector<char>> SeededLikeRecords(int count) {
+  std::vector<std::vector<char>> records;
+  for (int i = 0; i < count; ++i) {
+    const MemoryCacheEntry entry = SeededLikeEntry(i);
+    std::vector<char> buffer(MemoryUrlCache::RecordSize(entry));
+    MemoryUrlCache::WriteRecord(entry, buffer.data());
+    records.push_back(std::move(buffer));
+  }
+  return records;
+}
+
+}  // namespace tarnwick::bench
