@@ -1,6 +1,7 @@
 // Long work in the real window over Wine's real URL cache, seeded with thousands of entries: the
 // first listing shows the window while it runs, commands sent from another thread meanwhile run
-// no handler, and a Clear keeps answering and shows how far it got.
+// no handler, a close request ends a listing at once and waits for a Clear, which keeps
+// answering and shows how far it got.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 
 #include "CacheRecords.h"
 #include "RealPlatform.h"
+#include "cache/Listing.h"
 #include "cache/Summary.h"
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
@@ -125,60 +127,87 @@ TEST_F(LongWorkWindowTest, ALongFirstListingShowsTheWindowAndEndsWithTheSummary)
   EXPECT_EQ(form.grd.RowCount(), kEntries + 1);
 }
 
-// Sends a click on Clear and on Cookies, then a close request, once the listing is under way.
-DWORD WINAPI ClickAndCloseDuringTheListing(void* param) {
-  const auto& host = *static_cast<FormHost*>(param);
-  HWND status = FindWindowExA(host.Handle(), nullptr, "Static", nullptr);
+// Waits until the status line says `prefix`, as long work shows it.
+void WaitForStatus(HWND form, const char* prefix) {
+  HWND status = FindWindowExA(form, nullptr, "Static", nullptr);
   for (int wait = 0; wait < 500; ++wait) {
     char text[64] = {};
     SendMessageA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    if (std::string(text).starts_with("Listing... ")) break;
+    if (std::string(text).starts_with(prefix)) return;
     Sleep(10);
   }
+}
+
+// Sends a click on Clear and on Cookies once the first listing is under way, then presses
+// Alt+F4 as a user would, on the keyboard.
+DWORD WINAPI ClickAndPressAltF4(void*) {
+  HWND form = nullptr;
+  while (!(form = FindWindowA("TarnwickForm", nullptr)) || !IsWindowVisible(form)) Sleep(10);
+  WaitForStatus(form, "Listing... ");
   for (const char* caption : {"Clear", "Cookies"})
-    SendMessageA(FindWindowExA(host.Handle(), nullptr, "Button", caption), BM_CLICK, 0, 0);
-  SendMessageA(host.Handle(), WM_CLOSE, 0, 0);
+    SendMessageA(FindWindowExA(form, nullptr, "Button", caption), BM_CLICK, 0, 0);
+  SetForegroundWindow(form);
+  INPUT keys[4] = {};
+  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = VK_MENU;
+  keys[1].ki.wVk = keys[2].ki.wVk = VK_F4;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, keys, sizeof keys[0]);
   return 0;
 }
 
-TEST_F(LongWorkWindowTest, CommandsSentDuringAListingRunNothingAndTheCloseWaitsForItsEnd) {
+TEST_F(LongWorkWindowTest, CommandsDuringTheFirstListingRunNothingAndAltF4EndsItAtOnce) {
+  HANDLE sender = CreateThread(nullptr, 0, ClickAndPressAltF4, nullptr, 0, nullptr);
   ASSERT_TRUE(host.Create());
-  host.Show(SW_SHOWNORMAL);
-  Pump();
-
-  HANDLE sender = CreateThread(nullptr, 0, ClickAndCloseDuringTheListing, &host, 0, nullptr);
-  form.btn_Refresh.Click();
   EXPECT_EQ(WaitForSingleObject(sender, 10000), WAIT_OBJECT_0) << "every message was answered";
   CloseHandle(sender);
-  EXPECT_EQ(form.lbl_Status.Caption(), Summary());
+  EXPECT_LT(form.grd.RowCount(), kEntries + 1) << "the listing ended at the close request";
+  const ListingSummary listed = SummaryOf(form.grd);
+  EXPECT_EQ(form.lbl_Status.Caption(),
+            FormatSummary(listed.count, listed.totalBytes, form.Separators()));
   EXPECT_EQ(form.FViewMode, vmContent);
   EXPECT_EQ(ContentKeysInCache(), kEntries) << "nothing deleted";
 
+  host.Show(SW_SHOWNORMAL);
   Pump();
-  EXPECT_EQ(host.Handle(), nullptr) << "closed once the listing ended";
+  EXPECT_EQ(host.Handle(), nullptr) << "closed";
+}
+
+// Sends a close request once Clear is a third of the way.
+DWORD WINAPI CloseDuringTheDeletion(void* form) {
+  WaitForStatus(static_cast<HWND>(form), "Deleting... 1,");
+  SendMessageA(static_cast<HWND>(form), WM_CLOSE, 0, 0);
+  return 0;
 }
 
 // Last: it deletes the seeded entries.
-TEST_F(LongWorkWindowTest, ClearAnswersWhileItRunsShowsItsCountAndKeepsTheStatusLine) {
+TEST_F(LongWorkWindowTest, ClearAnswersShowsItsCountAndClosesOnlyWhenItEnds) {
   ASSERT_TRUE(host.Create());
   host.Show(SW_SHOWNORMAL);
   Pump();
   const std::string before = form.lbl_Status.Caption();
 
   Watcher watcher;
+  HANDLE closer = CreateThread(nullptr, 0, CloseDuringTheDeletion, host.Handle(), 0, nullptr);
   SendMessageA(host.WindowOf(form.bnt_Clear), BM_CLICK, 0, 0);
   const std::vector<Watcher::Sample> samples = watcher.Stop();
+  EXPECT_EQ(WaitForSingleObject(closer, 10000), WAIT_OBJECT_0);
+  CloseHandle(closer);
 
-  bool counted = false;
+  bool counted = false, closing = false;
   for (const Watcher::Sample& sample : samples) {
     EXPECT_TRUE(sample.answered);
     counted |= sample.status.starts_with("Deleting... ") && sample.status.ends_with(" of 3,000");
+    closing |= sample.status == "Closing when the deletion ends...";
   }
   EXPECT_TRUE(counted);
+  EXPECT_TRUE(closing);
   EXPECT_EQ(form.lbl_Status.Caption(), before);
   for (int row = 1; row < form.grd.RowCount(); ++row)
     EXPECT_EQ(form.grd.Cell(3, row), "DELETED") << row;
   EXPECT_EQ(ContentKeysInCache(), 0);
+  Pump();
+  EXPECT_EQ(host.Handle(), nullptr) << "closed once the deletion ended";
 }
 
 }  // namespace
