@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cache/EntryTable.h"
-#include "toolkit/grid/GridAccessibility.h"
+#include "toolkit/grid/GridAccessibleLayout.h"
 #include "toolkit/win32/grid/GridControl.h"
 
 namespace tarnwick {

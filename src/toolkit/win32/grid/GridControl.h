@@ -14,7 +14,7 @@
 #include "toolkit/grid/GridGeometry.h"
 #include "toolkit/grid/GridModel.h"
 #include "toolkit/grid/GridNavigation.h"
-#include "toolkit/win32/grid/GridAccessible.h"
+#include "toolkit/win32/grid/GridAccessibleObjects.h"
 
 namespace tarnwick {
 
