@@ -67,10 +67,12 @@ void TForm1::RefreshList() {
   const BusyScope busy(monitor_, BusyWork::kListing);
   RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
     AddEntryRow(record);
-    if (monitor_ && !monitor_->BusyStep([this](BusyStatus) {
-          lbl_Status.SetCaption(ListingProgressText(RowsListedSoFar(grd), separators_));
-        }))
-      throw StopListing();
+    if (!monitor_) return;
+    const bool goOn = monitor_->BusyStep([this](BusyStatus) {
+      lbl_Status.SetCaption(ListingProgressText(RowsListedSoFar(grd), separators_));
+    });
+    // The window is closing: a listing changes nothing, so it ends here.
+    if (!goOn) throw StopListing();
   });
 }
 
