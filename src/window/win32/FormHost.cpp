@@ -91,9 +91,13 @@ void FormHost::SetClientSize(Size client) {
 }
 
 void FormHost::Show(int showCommand) {
-  if (closing_) return;
+  if (ShowFrame(showCommand)) UpdateWindow(window_);
+}
+
+bool FormHost::ShowFrame(int showCommand) {
+  if (closing_) return false;
   ShowWindow(window_, StartShowCommand(showCommand));
-  UpdateWindow(window_);
+  return true;
 }
 
 HWND FormHost::WindowOf(const Control& control) const {

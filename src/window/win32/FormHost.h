@@ -50,6 +50,8 @@ class FormHost final : public BusyMonitor {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
+  // Shows the window, which paints later, unless it is closing. False when it is.
+  bool ShowFrame(int showCommand);
   void SetClientSize(Size client);
   void Command(HWND control, WORD code);
   void Resized(WPARAM type, int width, int height);

@@ -15,7 +15,8 @@ bool FormHost::BusyStep(const std::function<void(BusyStatus)>& writeStatus) {
   const BusyDue due = busy_.Step(clock_());
   if (!due.answer) return !busy_.Stopping();
   if (due.status) writeStatus(busy_.Status());
-  if (due.show) Show(startShowCommand_);
+  // Painted control by control below, with other programs' questions answered in between.
+  if (due.show) ShowFrame(startShowCommand_);
   KeepFrameWorking(window_, due.status);
   return !busy_.Stopping();
 }
