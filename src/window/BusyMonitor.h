@@ -55,6 +55,8 @@ struct BusyDue {
   bool status = false;
   // Show the window that a long first listing has kept hidden so far.
   bool show = false;
+
+  bool operator==(const BusyDue&) const = default;
 };
 
 // The rules of the busy state, decided from the clock alone, so that a record costs one reading

@@ -35,10 +35,8 @@ class RecordingMonitor : public BusyMonitor {
 
   std::vector<BusyWork> works;
   int finished = 0;
-  // Counted from 1; -1: never.
-  int failAt = -1;
-  int stopAt = -1;
-  int closingAt = -1;
+  // Steps counted from 1; -1: never.
+  int failAt = -1, stopAt = -1, closingAt = -1;
   std::vector<std::string> shown;
 
  private:
@@ -231,11 +229,11 @@ TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummaris
 
   // The failure comes after the first row, with the earlier listing's second row still behind it;
   // a stop there (the window closing) ends the listing the same way, only without an error.
-  for (int RecordingMonitor::*end : {&RecordingMonitor::failAt, &RecordingMonitor::stopAt}) {
-    monitor.failAt = monitor.stopAt = -1;
-    monitor.*end = 3;
+  for (const bool fails : {true, false}) {
     monitor.shown.clear();
-    if (end == &RecordingMonitor::failAt) {
+    monitor.failAt = fails ? 3 : -1;
+    monitor.stopAt = fails ? -1 : 3;
+    if (fails) {
       EXPECT_THROW(form.btn_Refresh.Click(), std::runtime_error);
     } else {
       EXPECT_NO_THROW(form.btn_Refresh.Click());
@@ -264,24 +262,20 @@ TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummaris
 // and paints every 250 ms, shows a hidden first listing once after 500 ms, and stops only a
 // listing for a close request.
 TEST(BusyState, DecidesFromTheClockWhatIsDueAndHowACloseEnds) {
-  struct Step {
-    uint32_t now;
-    bool answer, status, show;
-  };
   BusyState state;
   EXPECT_TRUE(state.CloseRequested()) << "nothing runs: close at once";
   EXPECT_FALSE(state.Finish());
   const uint32_t start = 0xFFFF'FF00;  // the clock wraps around during the work
   state.Start(BusyWork::kListing, start, true);
-  for (const Step& step :
-       {Step{9, false, false, false}, Step{10, true, false, false}, Step{19, false, false, false},
-        Step{250, true, true, false}, Step{499, true, false, false}, Step{500, true, true, true},
-        Step{751, true, true, false}}) {
-    const BusyDue due = state.Step(start + step.now);
-    EXPECT_EQ(due.answer, step.answer) << step.now;
-    EXPECT_EQ(due.status, step.status) << step.now;
-    EXPECT_EQ(due.show, step.show) << step.now;
-  }
+  // Milliseconds since the start, and what is due then: answer, status, show.
+  const std::pair<uint32_t, BusyDue> steps[] = {{9, {}},
+                                                {10, {true}},
+                                                {19, {}},
+                                                {250, {true, true}},
+                                                {499, {true}},
+                                                {500, {true, true, true}},
+                                                {751, {true, true}}};
+  for (const auto& [at, expected] : steps) EXPECT_EQ(state.Step(start + at), expected) << at;
   EXPECT_FALSE(state.CloseRequested());
   EXPECT_TRUE(state.Stopping());
   EXPECT_TRUE(state.Finish()) << "the close is carried out once the listing has ended";

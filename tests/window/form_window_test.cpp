@@ -135,18 +135,6 @@ class FailingLocale : public FixedLocale {
   bool failReading = false;
 };
 
-// Memory can run out once the cache has delivered a given next record.
-class RunningOutCache : public MemoryUrlCache {
- public:
-  bool FindNext(FindHandle find, void* buffer, uint32_t& size) override {
-    const bool delivered = MemoryUrlCache::FindNext(find, buffer, size);
-    if (++nextCalls == memoryRunsOutAt) outOfMemory = true;
-    return delivered;
-  }
-  int nextCalls = 0;
-  int memoryRunsOutAt = 0;
-};
-
 class FormWindowTest : public ::testing::Test {
  protected:
   FormWindowTest() {
@@ -174,15 +162,20 @@ class FormWindowTest : public ::testing::Test {
 
   HWND Window(const Control& control) const { return host.WindowOf(control); }
 
-  RunningOutCache cache;
+  MemoryUrlCache cache;
   FailingLocale locale;
   Cp1252Text text;
   testing::QuietShell shell;
   Platform platform{cache, locale, text, shell};
   TForm1 form{platform};
-  // The host's clock, moved on by hand, so the timing of progress needs no waiting.
+  // The host's clock, moved on by hand, so the timing of progress needs no waiting. Long work
+  // reads it once as it starts and once a record; memory can run out at a given reading.
   uint32_t now = 0;
-  FormHost host{form, [this] { return now; }};
+  int clockReads = 0, memoryRunsOutAt = 0;
+  FormHost host{form, [this] {
+                  if (++clockReads == memoryRunsOutAt) outOfMemory = true;
+                  return now;
+                }};
 };
 
 // The layout is designed for a client area of 617 x 421, which the outer size of 625 x 455 gives
@@ -520,7 +513,7 @@ TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   probe = {};
   locale.failReading = false;
   form.btn_Refresh.OnClick = [this] { form.btn_RefreshClick(); };
-  cache.memoryRunsOutAt = cache.nextCalls + 1;
+  memoryRunsOutAt = clockReads + 2;
   SetTimer(nullptr, 0, 20, ProbeMessageBox);
   SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
   EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "std::bad_alloc."}));

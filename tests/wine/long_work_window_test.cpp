@@ -15,6 +15,7 @@
 #include "cache/Summary.h"
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
+#include "support/WindowText.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
@@ -39,7 +40,8 @@ int ContentKeysInCache() {
 }
 
 // Watches the window from another thread as a screen reader would: whether it is visible, and
-// what its status line says, every few milliseconds until told to stop.
+// what its status line says, every few milliseconds until told to stop. Given `closeAt`, it posts
+// a close request once the status line starts with it.
 class Watcher {
  public:
   struct Sample {
@@ -48,7 +50,9 @@ class Watcher {
     std::string status;
   };
 
-  Watcher() { thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr); }
+  explicit Watcher(const char* closeAt = nullptr) : closeAt_(closeAt) {
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+  }
   ~Watcher() { Stop(); }
   const std::vector<Sample>& Stop() {
     if (thread_) {
@@ -80,9 +84,13 @@ class Watcher {
           SendMessageTimeoutA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                               SMTO_NORMAL, 1000, &length) != 0;
       samples_.push_back({IsWindowVisible(form) != FALSE, answered, text});
+      if (!closeAt_ || !samples_.back().status.starts_with(closeAt_)) continue;
+      PostMessageA(form, WM_CLOSE, 0, 0);
+      closeAt_ = nullptr;
     }
   }
 
+  const char* closeAt_;
   HANDLE thread_ = nullptr;
   std::atomic<bool> stop_ = false;
   std::vector<Sample> samples_;
@@ -130,12 +138,7 @@ TEST_F(LongWorkWindowTest, ALongFirstListingShowsTheWindowAndEndsWithTheSummary)
 // Waits until the status line says `prefix`, as long work shows it.
 void WaitForStatus(HWND form, const char* prefix) {
   HWND status = FindWindowExA(form, nullptr, "Static", nullptr);
-  for (int wait = 0; wait < 500; ++wait) {
-    char text[64] = {};
-    SendMessageA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    if (std::string(text).starts_with(prefix)) return;
-    Sleep(10);
-  }
+  for (int wait = 0; wait < 500 && !testing::TextOf(status).starts_with(prefix); ++wait) Sleep(10);
 }
 
 // Double-clicks the caption as a user would, and tells whether the window became maximised.
@@ -196,13 +199,6 @@ TEST_F(LongWorkWindowTest, CommandsDuringTheFirstListingRunNothingTheFrameWorksA
   EXPECT_EQ(host.Handle(), nullptr) << "closed";
 }
 
-// Sends a close request once Clear is a third of the way.
-DWORD WINAPI CloseDuringTheDeletion(void* form) {
-  WaitForStatus(static_cast<HWND>(form), "Deleting... 1,");
-  SendMessageA(static_cast<HWND>(form), WM_CLOSE, 0, 0);
-  return 0;
-}
-
 // Last: it deletes the seeded entries.
 TEST_F(LongWorkWindowTest, ClearAnswersShowsItsCountAndClosesOnlyWhenItEnds) {
   ASSERT_TRUE(host.Create());
@@ -210,12 +206,10 @@ TEST_F(LongWorkWindowTest, ClearAnswersShowsItsCountAndClosesOnlyWhenItEnds) {
   Pump();
   const std::string before = form.lbl_Status.Caption();
 
-  Watcher watcher;
-  HANDLE closer = CreateThread(nullptr, 0, CloseDuringTheDeletion, host.Handle(), 0, nullptr);
+  // A close request a third of the way.
+  Watcher watcher("Deleting... 1,");
   SendMessageA(host.WindowOf(form.bnt_Clear), BM_CLICK, 0, 0);
   const std::vector<Watcher::Sample> samples = watcher.Stop();
-  EXPECT_EQ(WaitForSingleObject(closer, 10000), WAIT_OBJECT_0);
-  CloseHandle(closer);
 
   bool counted = false, closing = false;
   for (const Watcher::Sample& sample : samples) {
