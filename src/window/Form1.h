@@ -95,7 +95,6 @@ class TForm1 {
   void ClientResized(Size client);
   // Draws every control at `scale` against the design, for the screen's density.
   void ScaleControls(Scale scale);
-  Scale DrawnScale() const { return scale_; }
   // Every control of the window, in the layout's order: those that take the focus in tab order,
   // then the label.
   const std::vector<Control*>& Controls() const { return controls_; }
