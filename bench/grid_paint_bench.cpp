@@ -105,8 +105,8 @@ int Measure() {
   Fill(large, 100000);
   const std::vector<int> widths(TForm1::kColumnWidths.begin(), TForm1::kColumnWidths.end());
   GridControl smallGrid(small, widths), largeGrid(large, widths);
-  smallGrid.Create(host, 1, RECT{8, 8, 609, 233}, font, 1, 1);
-  largeGrid.Create(host, 2, RECT{620, 8, 1221, 233}, font, 1, 1);
+  smallGrid.Create(host, 1, RECT{8, 8, 609, 233}, font);
+  largeGrid.Create(host, 2, RECT{620, 8, 1221, 233}, font);
   ShowWindow(host, SW_SHOW);
   Settle();
 

@@ -26,7 +26,7 @@ void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache) {
 
 void DeleteEntriesOfAllRows(EntryTable& table, UrlCache& cache,
                             const std::function<void(int done, int total)>& afterRow) {
-  const int total = table.RowCount() - kFirstEntryRow;
+  const int total = EntryRowCount(table);
   for (int row = kFirstEntryRow; row < table.RowCount(); ++row) {
     DeleteEntryOfRow(table, row, cache);
     if (afterRow) afterRow(row, total);

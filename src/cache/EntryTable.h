@@ -85,11 +85,9 @@ class EntryTable : public GridModel {
   GridModelObserver* observer_ = nullptr;
 };
 
-// While a listing runs, the table's last row is the trailing row, the next one to be filled:
-// the entries listed so far are the rows between the header row and it.
+// The entry rows: every row after the header row.
+inline int EntryRowCount(const EntryTable& table) { return table.RowCount() - kFirstEntryRow; }
+// While a listing runs, the table's last entry row is the trailing row, the next one to be filled.
 inline int TrailingRow(const EntryTable& table) { return table.RowCount() - 1; }
-inline int ListedEntries(const EntryTable& table) {
-  return TrailingRow(table) > kFirstEntryRow ? TrailingRow(table) - kFirstEntryRow : 0;
-}
 
 }  // namespace tarnwick

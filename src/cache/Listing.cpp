@@ -5,6 +5,7 @@
 
 #include "cache/Columns.h"
 #include "cache/Summary.h"
+#include "toolkit/ScopeExit.h"
 
 namespace tarnwick {
 namespace {
@@ -132,6 +133,19 @@ void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buf
   }
 }
 
+// Hands every record the cache delivers for `pattern` to `addEntryRow`, in order.
+void ListAll(UrlCache& cache, const char* pattern, ListingBuffers& buffers,
+             const std::function<void(const DeliveredRecord&)>& addEntryRow) {
+  RecordBuffer buffer(buffers);
+  uint32_t size = 0;
+  UrlCache::FindHandle find = FindFirstRecord(cache, pattern, buffer, size);
+  if (!find) return;
+  FindGuard guard(cache, find);
+  addEntryRow(buffer.Record(size));
+  buffer.Release();
+  ListRemaining(cache, find, buffer, addEntryRow);
+}
+
 }  // namespace
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
@@ -144,29 +158,23 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
                                  const std::function<void(const DeliveredRecord&)>& addEntryRow,
                                  ListingBuffers& buffers) {
   ResetTable(table);
-  try {
-    RecordBuffer buffer(buffers);
-    uint32_t size = 0;
-    if (UrlCache::FindHandle find = FindFirstRecord(cache, PatternFor(view), buffer, size)) {
-      FindGuard guard(cache, find);
-      addEntryRow(buffer.Record(size));
-      buffer.Release();
-      ListRemaining(cache, find, buffer, addEntryRow);
+  {
+    // However the listing ends, an exception included, the row left for the next record goes:
+    // it may still show, or half show, a row of an earlier listing, which Clear would then delete
+    // although this listing never delivered it. An empty view ends the same way, like one whose
+    // entries were all filtered out.
+    const ScopeExit dropTrailingRow([&table] { table.SetRowCount(TrailingRow(table)); });
+    try {
+      ListAll(cache, PatternFor(view), buffers, addEntryRow);
+    } catch (const StopListing&) {
+      // Asked to stop: the listing ends here, as at the cache's last record.
     }
-  } catch (...) {
-    // The row left for the next record may still show, or half show, a row of an earlier
-    // listing; left in place, Clear would delete an entry this listing never delivered.
-    table.SetRowCount(TrailingRow(table));
-    throw;
   }
-  // An empty view ends like one whose entries were all filtered out: the row left for the next
-  // record goes, and the summary counts what is left.
-  table.SetRowCount(TrailingRow(table));
   return SummaryOf(table);
 }
 
 ListingSummary SummaryOf(const EntryTable& table) {
-  return {table.RowCount() - kFirstEntryRow, SumFileSizes(table)};
+  return {EntryRowCount(table), SumFileSizes(table)};
 }
 
 }  // namespace tarnwick

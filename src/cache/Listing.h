@@ -20,6 +20,10 @@ struct ListingSummary {
 // as failing.
 inline constexpr uint32_t kMaxListingBuffer = 64u << 20;
 
+// Thrown by `addEntryRow` to end the listing there, as if the cache had no more records: the
+// table keeps the rows listed so far and the summary counts them.
+struct StopListing {};
+
 // Resets the table to its header row and one empty row, hands every record that the cache
 // delivers for `view` to `addEntryRow` (which appends its row), removes the trailing empty row
 // and sums the listed sizes. Every way the enumeration can end, including an empty view and
@@ -32,7 +36,10 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
                                  const std::function<void(const DeliveredRecord&)>& addEntryRow,
                                  ListingBuffers& buffers);
 
-// The rows after the header row and their summed sizes.
+// The entry rows and their summed sizes.
 ListingSummary SummaryOf(const EntryTable& table);
+
+// While a listing runs: the entries listed so far, the rows before the trailing row.
+inline int RowsListedSoFar(const EntryTable& table) { return EntryRowCount(table) - 1; }
 
 }  // namespace tarnwick

@@ -37,7 +37,6 @@ class Control {
   void SetLeft(int left) { SetBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
   void SetTop(int top) { SetBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
 
-  Anchors GetAnchors() const { return anchors_; }
   void SetAnchors(Anchors anchors) { anchors_ = anchors; }
 
   // The parent's client size the current bounds belong to; the next resize is measured from it.

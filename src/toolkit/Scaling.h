@@ -11,6 +11,15 @@ constexpr int kDesignZeroHeight = 13;
 // a * b / c rounded half away from zero, as the platform's MulDiv; 0 when c is 0.
 int MulDivRound(int a, int b, int c);
 
+// How much larger than the 96-dpi design a window is drawn: num / den, from its font's "0"
+// against kDesignZeroHeight. Always the scale against the design, never against the last one.
+struct Scale {
+  int num = 1;
+  int den = 1;
+  // A length of the design, in pixels at this scale.
+  int Of(int designPixels) const { return MulDivRound(designPixels, num, den); }
+};
+
 // The font height for a screen of `dpi` dots per inch.
 int ScaledFontHeight(int designHeight, int dpi);
 

@@ -1,14 +1,13 @@
 #include "window/Form1.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <numeric>
 #include <string>
 #include <string_view>
 
 #include "cache/Listing.h"
 #include "cache/Summary.h"
 #include "toolkit/Scaling.h"
+#include "toolkit/ScopeExit.h"
 
 namespace tarnwick {
 
@@ -27,8 +26,8 @@ void TForm1::FormCreate() {
 
 void TForm1::FormResize() {
   // The margins are the design's, at the density the controls are scaled to.
-  lbl_Status.SetLeft(MulDivRound(8, scaleNum_, scaleDen_));
-  lbl_Status.SetTop(grd.Top() + grd.Height() + MulDivRound(4, scaleNum_, scaleDen_));
+  lbl_Status.SetLeft(scale_.Of(8));
+  lbl_Status.SetTop(grd.Top() + grd.Height() + scale_.Of(4));
 }
 
 void TForm1::rdo_ContentClick() {
@@ -56,21 +55,25 @@ void TForm1::grdClick() {
 }
 
 void TForm1::RefreshList() {
-  try {
-    const BusyScope scope(monitor_);
-    const ListingSummary summary =
-        RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
-          AddEntryRow(record);
-          if (monitor_) monitor_->ListingProgress(ListedEntries(grd));
-        });
-    lbl_Status.SetCaption(FormatSummary(summary.count, summary.totalBytes, separators_));
-  } catch (...) {
-    // The table keeps the rows listed before the failure; the status line counts those, not
-    // the progress count nor an earlier listing.
+  // However the listing ends, an exception included, the status line sums up the rows it left
+  // in the table: not the progress count, nor an earlier listing.
+  const ScopeExit writeSummary([this] {
     const ListingSummary listed = SummaryOf(grd);
+    // Emptied first, which takes no memory: with none left for the summary, the line then shows
+    // no count at all rather than one the table does not hold.
+    lbl_Status.SetCaption({});
     lbl_Status.SetCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
-    throw;
-  }
+  });
+  const BusyScope busy(monitor_, BusyWork::kListing);
+  RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
+    AddEntryRow(record);
+    if (!monitor_) return;
+    const bool goOn = monitor_->BusyStep([this](BusyStatus) {
+      lbl_Status.SetCaption(ListingProgressText(RowsListedSoFar(grd), separators_));
+    });
+    // The window is closing: a listing changes nothing, so it ends here.
+    if (!goOn) throw StopListing();
+  });
 }
 
 void TForm1::AddEntryRow(const DeliveredRecord& record) {
@@ -84,14 +87,11 @@ void TForm1::ClientResized(Size client) {
   FormResize();
 }
 
-void TForm1::ScaleControls(int num, int den) {
-  for (Control* control : Controls()) control->ScaleBy(num, den);
-  // Kept as the design's scale in lowest terms, so density changes back and forth never grow it.
-  const int64_t scaledNum = int64_t{scaleNum_} * num, scaledDen = int64_t{scaleDen_} * den;
-  const int64_t divisor = std::gcd(scaledNum, scaledDen);
-  if (divisor == 0) return;
-  scaleNum_ = static_cast<int>(scaledNum / divisor);
-  scaleDen_ = static_cast<int>(scaledDen / divisor);
+void TForm1::ScaleControls(Scale scale) {
+  // The controls scale from where they are, so by the step from the old scale to the new one.
+  for (Control* control : Controls())
+    control->ScaleBy(scale.num * scale_.den, scale.den * scale_.num);
+  scale_ = scale;
 }
 
 }  // namespace tarnwick

@@ -12,6 +12,7 @@
 #include "toolkit/Buttons.h"
 #include "toolkit/Keys.h"
 #include "toolkit/Menu.h"
+#include "toolkit/Scaling.h"
 #include "toolkit/TextControls.h"
 #include "window/BusyMonitor.h"
 #include "window/EntryGrid.h"
@@ -92,8 +93,8 @@ class TForm1 {
 
   // The window's client area has a new size: anchors first, then FormResize.
   void ClientResized(Size client);
-  // Scales every control for a screen density other than the design's.
-  void ScaleControls(int num, int den);
+  // Draws every control at `scale` against the design, for the screen's density.
+  void ScaleControls(Scale scale);
   // Every control of the window, in the layout's order: those that take the focus in tab order,
   // then the label.
   const std::vector<Control*>& Controls() const { return controls_; }
@@ -115,8 +116,7 @@ class TForm1 {
   void* handle_ = nullptr;
   BusyMonitor* monitor_ = nullptr;
   // The scale of the controls against the design, for the margins FormResize keeps.
-  int scaleNum_ = 1;
-  int scaleDen_ = 1;
+  Scale scale_;
 };
 
 }  // namespace tarnwick

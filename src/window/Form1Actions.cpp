@@ -4,6 +4,7 @@
 #include "actions/Search.h"
 #include "cache/Columns.h"
 #include "toolkit/Keys.h"
+#include "toolkit/ScopeExit.h"
 #include "window/Form1.h"
 
 namespace tarnwick {
@@ -38,18 +39,19 @@ void TForm1::FormKeyDown(uint16_t& key, ShiftState) {
 }
 
 void TForm1::bnt_ClearClick() {
-  // Clear leaves the status line alone: the count it shows while deleting goes again at the end.
-  const std::string statusBefore = lbl_Status.Caption();
-  try {
-    const BusyScope scope(monitor_);
-    DeleteEntriesOfAllRows(grd, platform_.cache, [this](int done, int total) {
-      if (monitor_) monitor_->DeletionProgress(done, total);
+  // Clear leaves the status line as it found it, however it ends: the count it shows while
+  // deleting goes again at the end.
+  const ScopeExit restoreStatus(
+      [this, before = lbl_Status.Caption()] { lbl_Status.SetCaption(before); });
+  const BusyScope busy(monitor_, BusyWork::kDeletion);
+  DeleteEntriesOfAllRows(grd, platform_.cache, [this](int done, int total) {
+    if (!monitor_) return;
+    monitor_->BusyStep([&](BusyStatus status) {
+      lbl_Status.SetCaption(status == BusyStatus::kClosing
+                                ? kClosingAfterDeletionText
+                                : DeletionProgressText(done, total, separators_));
     });
-  } catch (...) {
-    lbl_Status.SetCaption(statusBefore);
-    throw;
-  }
-  lbl_Status.SetCaption(statusBefore);
+  });
 }
 
 void TForm1::Deletethisentry1Click() { DeleteEntryOfRow(grd, grd.Row(), platform_.cache); }

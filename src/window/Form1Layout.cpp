@@ -66,6 +66,9 @@ void TForm1::ReadLayout() {
   pop.Add(Deletethisentry1);
   pop.Add(OpeninBrowser1);
   pop.Add(Openlocalfile1);
+
+  grd.SetDesignWidths({kColumnWidths.begin(), kColumnWidths.end()});
+  grd.SetPopupMenu(&pop);
 }
 
 void TForm1::BindEvents() {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cache/EntryTable.h"
-#include "toolkit/grid/GridAccessibility.h"
+#include "toolkit/grid/GridAccessibleLayout.h"
 #include "toolkit/win32/grid/GridControl.h"
 
 namespace tarnwick {
@@ -42,7 +42,7 @@ class GridControlTest : public ::testing::Test {
     table_.OnClick = [this] { clickedRows_.push_back(table_.Row()); };
     grid_.OnContextMenu = [this](POINT screen) { menuPoints_.push_back(screen); };
     auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    grid_.Create(host_, 100, RECT{8, 32, 609, 257}, font, 1, 1);
+    grid_.Create(host_, 100, RECT{8, 32, 609, 257}, font);
     ASSERT_NE(grid_.Handle(), nullptr);
     SetFocus(grid_.Handle());
     Pump();

@@ -4,7 +4,7 @@
 #include <tuple>
 #include <utility>
 
-#include "toolkit/grid/GridAccessibility.h"
+#include "toolkit/grid/GridAccessibleLayout.h"
 #include "toolkit/grid/GridGeometry.h"
 
 namespace tarnwick {

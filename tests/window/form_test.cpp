@@ -15,21 +15,30 @@ namespace {
 
 using testing::TestEntry;
 
+// Asks the form for its status line at every step, as if each were due, and keeps what it wrote.
 class RecordingMonitor : public BusyMonitor {
  public:
-  void BusyStarted() override { ++started; }
-  void ListingProgress(int rowsListed) override {
-    progress.push_back(rowsListed);
-    if (failAt == rowsListed) throw std::runtime_error("monitor failed");
+  explicit RecordingMonitor(const Label& status) : status_(status) {}
+  void BusyStarted(BusyWork work) override { works.push_back(work); }
+  bool BusyStep(const std::function<void(BusyStatus)>& writeStatus) override {
+    writeStatus(closingAt >= 0 && static_cast<int>(shown.size()) >= closingAt
+                    ? BusyStatus::kClosing
+                    : BusyStatus::kProgress);
+    shown.push_back(status_.Caption());
+    const int step = static_cast<int>(shown.size());
+    if (failAt == step) throw std::runtime_error("monitor failed");
+    return step != stopAt;
   }
-  void DeletionProgress(int done, int total) override { deleted.emplace_back(done, total); }
   void BusyFinished() override { ++finished; }
 
-  int started = 0;
+  std::vector<BusyWork> works;
   int finished = 0;
-  int failAt = -1;
-  std::vector<int> progress;
-  std::vector<std::pair<int, int>> deleted;
+  // Steps counted from 1; -1: never.
+  int failAt = -1, stopAt = -1, closingAt = -1;
+  std::vector<std::string> shown;
+
+ private:
+  const Label& status_;
 };
 
 size_t LineBreaks(const std::string& text) {
@@ -153,7 +162,7 @@ TEST_F(FormTest, AnchorsStretchTheGridAndMemoAndTheStatusStaysUnderTheGrid) {
 
 TEST_F(FormTest, ScalingMovesAndSizesEveryControlAndAnchorsStillHold) {
   // "0" 16 pixels high instead of 13 (120 dots per inch).
-  form.ScaleControls(16, 13);
+  form.ScaleControls({16, 13});
   EXPECT_EQ(form.rdo_Content.GetBounds(), (Bounds{384, 10, 80, 21}));
   EXPECT_EQ(form.grd.GetBounds(), (Bounds{10, 39, 740, 277}));
   EXPECT_EQ(form.lbl_Status.Width(), 740);
@@ -198,30 +207,79 @@ TEST_F(FormTest, HostileEnvironmentListsAndSearchesWithoutFailing) {
 }
 
 TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummarisesWhatItListed) {
-  RecordingMonitor monitor;
+  RecordingMonitor monitor(form.lbl_Status);
   form.SetBusyMonitor(&monitor);
   form.FormCreate();
-  EXPECT_EQ(monitor.started, 1);
+  EXPECT_EQ(monitor.works, std::vector<BusyWork>{BusyWork::kListing});
   EXPECT_EQ(monitor.finished, 1);
   // The cookie and the history entry are delivered and skipped in the Content view.
-  EXPECT_EQ(monitor.progress, (std::vector<int>{0, 0, 1, 2}));
+  EXPECT_EQ(monitor.shown,
+            (std::vector<std::string>{"Listing... 0 entries", "Listing... 0 entries",
+                                      "Listing... 1 entry", "Listing... 2 entries"}));
+  EXPECT_EQ(form.lbl_Status.Caption(), "2 entries in 1,049,576 bytes (1.00 MB)");
 
-  // The failure comes after the first row, with the earlier listing's second row still behind it.
-  monitor.failAt = 1;
-  EXPECT_THROW(form.btn_Refresh.Click(), std::runtime_error);
-  EXPECT_EQ(Column0(), std::vector<std::string>{"http://example.com/"});
-  EXPECT_EQ(form.lbl_Status.Caption(), "1 entries in 1,000 bytes (0.00 MB)");
-  EXPECT_EQ(monitor.finished, 2);
+  // The failure comes after the first row, with the earlier listing's second row still behind it;
+  // a stop there (the window closing) ends the listing the same way, only without an error.
+  for (const bool fails : {true, false}) {
+    monitor.shown.clear();
+    monitor.failAt = fails ? 3 : -1;
+    monitor.stopAt = fails ? -1 : 3;
+    if (fails) {
+      EXPECT_THROW(form.btn_Refresh.Click(), std::runtime_error);
+    } else {
+      EXPECT_NO_THROW(form.btn_Refresh.Click());
+    }
+    EXPECT_EQ(Column0(), std::vector<std::string>{"http://example.com/"});
+    EXPECT_EQ(form.lbl_Status.Caption(), "1 entries in 1,000 bytes (0.00 MB)");
+  }
+  EXPECT_EQ(monitor.finished, 3);
 
-  // Clear is watched the same way and leaves the status line as it found it.
-  monitor.failAt = -1;
+  // Clear is watched the same way, says so once the window is to close when it ends, and leaves
+  // the status line as it found it.
+  monitor.stopAt = -1;
   form.btn_Refresh.Click();
   form.lbl_Status.SetCaption("listed");
+  monitor.shown.clear();
+  monitor.closingAt = 1;
   form.bnt_Clear.Click();
-  EXPECT_EQ(monitor.started, 4);
-  EXPECT_EQ(monitor.finished, 4);
-  EXPECT_EQ(monitor.deleted, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+  EXPECT_EQ(monitor.works.back(), BusyWork::kDeletion);
+  EXPECT_EQ(monitor.finished, 5);
+  EXPECT_EQ(monitor.shown,
+            (std::vector<std::string>{"Deleting... 1 of 2", "Closing when the deletion ends..."}));
   EXPECT_EQ(form.lbl_Status.Caption(), "listed");
+}
+
+// Between two records the busy state answers other programs every 10 ms, writes the status line
+// and paints every 250 ms, shows a hidden first listing once after 500 ms, and stops only a
+// listing for a close request.
+TEST(BusyState, DecidesFromTheClockWhatIsDueAndHowACloseEnds) {
+  BusyState state;
+  EXPECT_TRUE(state.CloseRequested()) << "nothing runs: close at once";
+  EXPECT_FALSE(state.Finish());
+  const uint32_t start = 0xFFFF'FF00;  // the clock wraps around during the work
+  state.Start(BusyWork::kListing, start, true);
+  // Milliseconds since the start, and what is due then: answer, status, show.
+  const std::pair<uint32_t, BusyDue> steps[] = {{9, {}},
+                                                {10, {true}},
+                                                {19, {}},
+                                                {250, {true, true}},
+                                                {499, {true}},
+                                                {500, {true, true, true}},
+                                                {751, {true, true}}};
+  for (const auto& [at, expected] : steps) EXPECT_EQ(state.Step(start + at), expected) << at;
+  EXPECT_FALSE(state.CloseRequested());
+  EXPECT_TRUE(state.Stopping());
+  EXPECT_TRUE(state.Finish()) << "the close is carried out once the listing has ended";
+  EXPECT_FALSE(state.Busy());
+
+  // A Clear goes on to its end and says why at its next step.
+  state.Start(BusyWork::kDeletion, 0);
+  EXPECT_FALSE(state.CloseRequested());
+  EXPECT_FALSE(state.Stopping());
+  EXPECT_EQ(state.Status(), BusyStatus::kClosing);
+  EXPECT_TRUE(state.Step(10).status);
+  EXPECT_TRUE(state.Finish());
+  EXPECT_EQ(state.Status(), BusyStatus::kProgress);
 }
 
 TEST(ProgressText, GroupsTheCountsByThrees) {

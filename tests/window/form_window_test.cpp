@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -67,6 +70,9 @@ struct ModalProbe {
 };
 ModalProbe probe;
 
+// Every allocation fails while this is set, as when memory has run out.
+std::atomic<bool> outOfMemory = false;
+
 // A probe that has found nothing after five seconds stops, so it cannot fire into a later test.
 void StopWhenOutOfTime(UINT_PTR timer) {
   if (++probe.ticks >= 250) KillTimer(nullptr, timer);
@@ -99,6 +105,8 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
 }
 
 void CALLBACK ProbeMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  // A box is up: whatever ran out of memory has been reported.
+  outOfMemory = false;
   HWND box = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
   if (!box) return StopWhenOutOfTime(timer);
@@ -152,9 +160,14 @@ class FormWindowTest : public testing::PortableFormTest<FailingLocale> {
 
   HWND Window(const Control& control) const { return host.WindowOf(control); }
 
-  // The host's clock, moved on by hand, so the timing of progress needs no waiting.
+  // The host's clock, moved on by hand, so the timing of progress needs no waiting. Long work
+  // reads it once as it starts and once a record; memory can run out at a given reading.
   uint32_t now = 0;
-  FormHost host{form, [this] { return now; }};
+  int clockReads = 0, memoryRunsOutAt = 0;
+  FormHost host{form, [this] {
+                  if (++clockReads == memoryRunsOutAt) outOfMemory = true;
+                  return now;
+                }};
 };
 
 // The layout is designed for a client area of 617 x 421, which the outer size of 625 x 455 gives
@@ -397,21 +410,24 @@ TEST_F(FormWindowTest, PopupMenuOpensOverTheGridAndRunsTheChosenItem) {
 }
 
 TEST_F(FormWindowTest, LongListingShowsItsCountAndTakesNoInput) {
-  host.BusyStarted();
+  const auto write = [this](const char* caption) {
+    return [this, caption](BusyStatus) { form.lbl_Status.SetCaption(caption); };
+  };
+  host.BusyStarted(BusyWork::kListing);
   PostMessageA(Window(form.btn_Refresh), WM_KEYDOWN, VK_SPACE, 1);
   PostMessageA(Window(form.grd), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 60));
   now += 250;
-  host.ListingProgress(12345);
+  EXPECT_TRUE(host.BusyStep(write("Listing... 12,345 entries")));
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
   MSG message{};
   EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
   EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE));
   // Updates come a few times a second, not for every record.
   now += 249;
-  host.ListingProgress(12346);
+  host.BusyStep(write("Listing... 12,346 entries"));
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Listing... 12,345 entries");
   now += 1;
-  host.DeletionProgress(7, 12346);
+  host.BusyStep(write("Deleting... 7 of 12,346"));
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "Deleting... 7 of 12,346");
   host.BusyFinished();
 }
@@ -431,7 +447,7 @@ DWORD WINAPI SendCommandsAndClose(void* param) {
   return 0;
 }
 
-TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForTheEnd) {
+TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForAClearToEnd) {
   int handlers = 0;
   for (Button* button : {&form.bnt_Clear, &form.btn_Refresh, &form.btn_Search})
     button->OnClick = [&] { ++handlers; };
@@ -442,13 +458,17 @@ TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForTheEnd) {
       host.Handle(),           Window(form.bnt_Clear),  Window(form.btn_Refresh),
       Window(form.btn_Search), Window(form.rdo_Cookie), Window(form.grd)};
 
-  host.BusyStarted();
+  host.BusyStarted(BusyWork::kDeletion);
   HANDLE sender = CreateThread(nullptr, 0, SendCommandsAndClose, &windows, 0, nullptr);
-  while (WaitForSingleObject(sender, 10) == WAIT_TIMEOUT) {
+  BusyStatus status = BusyStatus::kProgress;
+  const auto step = [&] {
     now += 250;
-    host.ListingProgress(1);
-  }
+    EXPECT_TRUE(host.BusyStep([&](BusyStatus shown) { status = shown; })) << "a Clear goes on";
+  };
+  while (WaitForSingleObject(sender, 10) == WAIT_TIMEOUT) step();
   CloseHandle(sender);
+  step();
+  EXPECT_EQ(status, BusyStatus::kClosing);
   EXPECT_EQ(handlers, 0);
   EXPECT_EQ(form.grd.Row(), 1);
   EXPECT_TRUE(IsWindowVisible(host.Handle()));
@@ -479,7 +499,30 @@ TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   SendMessageA(host.Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("intl"));
   EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Unreadable."}));
   EXPECT_TRUE(IsWindow(host.Handle()));
+
+  // Memory runs out at the second record of a listing and nothing more can be had: the report takes
+  // none, the table keeps the row listed before, the status line no count, and the window goes on.
+  probe = {};
+  locale.failReading = false;
+  form.btn_Refresh.OnClick = [this] { form.btn_RefreshClick(); };
+  memoryRunsOutAt = clockReads + 2;
+  SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "std::bad_alloc."}));
+  EXPECT_EQ(form.grd.RowCount(), 2);
+  EXPECT_EQ(form.grd.Cell(0, 1), "http://a.example/");
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "");
+  SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0,00 MB)");
 }
 
 }  // namespace
 }  // namespace tarnwick
+
+// The program's allocations, made to fail on purpose while tarnwick::outOfMemory is set; the
+// library's delete frees them.
+void* operator new(std::size_t size) {
+  void* memory = tarnwick::outOfMemory ? nullptr : std::malloc(size ? size : 1);
+  if (!memory) throw std::bad_alloc();
+  return memory;
+}

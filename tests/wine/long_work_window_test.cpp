@@ -1,6 +1,7 @@
 // Long work in the real window over Wine's real URL cache, seeded with thousands of entries: the
 // first listing shows the window while it runs, commands sent from another thread meanwhile run
-// no handler, and a Clear keeps answering and shows how far it got.
+// no handler while the frame works, a close request ends a listing at once and waits for a
+// Clear, which keeps answering and shows how far it got.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,9 +12,11 @@
 #include "CacheRecords.h"
 #include "RealPlatform.h"
 #include "cache/Columns.h"
+#include "cache/Listing.h"
 #include "cache/Summary.h"
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
+#include "support/WindowText.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
@@ -38,7 +41,8 @@ int ContentKeysInCache() {
 }
 
 // Watches the window from another thread as a screen reader would: whether it is visible, and
-// what its status line says, every few milliseconds until told to stop.
+// what its status line says, every few milliseconds until told to stop. Given `closeAt`, it posts
+// a close request once the status line starts with it.
 class Watcher {
  public:
   struct Sample {
@@ -47,7 +51,9 @@ class Watcher {
     std::string status;
   };
 
-  Watcher() { thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr); }
+  explicit Watcher(const char* closeAt = nullptr) : closeAt_(closeAt) {
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+  }
   ~Watcher() { Stop(); }
   const std::vector<Sample>& Stop() {
     if (thread_) {
@@ -79,9 +85,13 @@ class Watcher {
           SendMessageTimeoutA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                               SMTO_NORMAL, 1000, &length) != 0;
       samples_.push_back({IsWindowVisible(form) != FALSE, answered, text});
+      if (!closeAt_ || !samples_.back().status.starts_with(closeAt_)) continue;
+      PostMessageA(form, WM_CLOSE, 0, 0);
+      closeAt_ = nullptr;
     }
   }
 
+  const char* closeAt_;
   HANDLE thread_ = nullptr;
   std::atomic<bool> stop_ = false;
   std::vector<Sample> samples_;
@@ -126,60 +136,96 @@ TEST_F(LongWorkWindowTest, ALongFirstListingShowsTheWindowAndEndsWithTheSummary)
   EXPECT_EQ(form.grd.RowCount(), kEntries + 1);
 }
 
-// Sends a click on Clear and on Cookies, then a close request, once the listing is under way.
-DWORD WINAPI ClickAndCloseDuringTheListing(void* param) {
-  const auto& host = *static_cast<FormHost*>(param);
-  HWND status = FindWindowExA(host.Handle(), nullptr, "Static", nullptr);
-  for (int wait = 0; wait < 500; ++wait) {
-    char text[64] = {};
-    SendMessageA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    if (std::string(text).starts_with("Listing... ")) break;
-    Sleep(10);
+// Waits until the status line says `prefix`, as long work shows it.
+void WaitForStatus(HWND form, const char* prefix) {
+  HWND status = FindWindowExA(form, nullptr, "Static", nullptr);
+  for (int wait = 0; wait < 500 && !testing::TextOf(status).starts_with(prefix); ++wait) Sleep(10);
+}
+
+// Double-clicks the caption as a user would, and tells whether the window became maximised.
+bool MaximisedByTheCaption(HWND form) {
+  RECT frame{};
+  GetWindowRect(form, &frame);
+  POINT at{(frame.left + frame.right) / 2, frame.top};
+  while (at.y < frame.bottom &&
+         SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) != HTCAPTION)
+    ++at.y;
+  SetCursorPos(at.x, at.y);
+  INPUT clicks[4] = {};
+  for (int click = 0; click < 4; ++click) {
+    clicks[click].type = INPUT_MOUSE;
+    clicks[click].mi.dwFlags = click % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
   }
+  SendInput(4, clicks, sizeof clicks[0]);
+  for (int wait = 0; wait < 100 && !IsZoomed(form); ++wait) Sleep(10);
+  return IsZoomed(form) != FALSE;
+}
+
+bool maximisedWhileListing = false;
+
+// Sends a click on Clear and on Cookies once the first listing is under way, maximises the window
+// from its caption, then presses Alt+F4, both as a user would.
+DWORD WINAPI ClickAndPressAltF4(void*) {
+  HWND form = nullptr;
+  while (!(form = FindWindowA("TarnwickForm", nullptr)) || !IsWindowVisible(form)) Sleep(10);
+  WaitForStatus(form, "Listing... ");
   for (const char* caption : {"Clear", "Cookies"})
-    SendMessageA(FindWindowExA(host.Handle(), nullptr, "Button", caption), BM_CLICK, 0, 0);
-  SendMessageA(host.Handle(), WM_CLOSE, 0, 0);
+    SendMessageA(FindWindowExA(form, nullptr, "Button", caption), BM_CLICK, 0, 0);
+  SetForegroundWindow(form);
+  maximisedWhileListing = MaximisedByTheCaption(form);
+  INPUT keys[4] = {};
+  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = VK_MENU;
+  keys[1].ki.wVk = keys[2].ki.wVk = VK_F4;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, keys, sizeof keys[0]);
   return 0;
 }
 
-TEST_F(LongWorkWindowTest, CommandsSentDuringAListingRunNothingAndTheCloseWaitsForItsEnd) {
+TEST_F(LongWorkWindowTest, CommandsDuringTheFirstListingRunNothingTheFrameWorksAndAltF4EndsIt) {
+  HANDLE sender = CreateThread(nullptr, 0, ClickAndPressAltF4, nullptr, 0, nullptr);
   ASSERT_TRUE(host.Create());
-  host.Show(SW_SHOWNORMAL);
-  Pump();
-
-  HANDLE sender = CreateThread(nullptr, 0, ClickAndCloseDuringTheListing, &host, 0, nullptr);
-  form.btn_Refresh.Click();
   EXPECT_EQ(WaitForSingleObject(sender, 10000), WAIT_OBJECT_0) << "every message was answered";
   CloseHandle(sender);
-  EXPECT_EQ(form.lbl_Status.Caption(), Summary());
+  EXPECT_TRUE(maximisedWhileListing);
+  EXPECT_LT(form.grd.RowCount(), kEntries + 1) << "the listing ended at the close request";
+  const ListingSummary listed = SummaryOf(form.grd);
+  EXPECT_EQ(form.lbl_Status.Caption(),
+            FormatSummary(listed.count, listed.totalBytes, form.Separators()));
   EXPECT_EQ(form.FViewMode, vmContent);
   EXPECT_EQ(ContentKeysInCache(), kEntries) << "nothing deleted";
 
+  host.Show(SW_SHOWNORMAL);
   Pump();
-  EXPECT_EQ(host.Handle(), nullptr) << "closed once the listing ended";
+  EXPECT_EQ(host.Handle(), nullptr) << "closed";
 }
 
 // Last: it deletes the seeded entries.
-TEST_F(LongWorkWindowTest, ClearAnswersWhileItRunsShowsItsCountAndKeepsTheStatusLine) {
+TEST_F(LongWorkWindowTest, ClearAnswersShowsItsCountAndClosesOnlyWhenItEnds) {
   ASSERT_TRUE(host.Create());
   host.Show(SW_SHOWNORMAL);
   Pump();
   const std::string before = form.lbl_Status.Caption();
 
-  Watcher watcher;
+  // A close request a third of the way.
+  Watcher watcher("Deleting... 1,");
   SendMessageA(host.WindowOf(form.bnt_Clear), BM_CLICK, 0, 0);
   const std::vector<Watcher::Sample> samples = watcher.Stop();
 
-  bool counted = false;
+  bool counted = false, closing = false;
   for (const Watcher::Sample& sample : samples) {
     EXPECT_TRUE(sample.answered);
     counted |= sample.status.starts_with("Deleting... ") && sample.status.ends_with(" of 3,000");
+    closing |= sample.status == "Closing when the deletion ends...";
   }
   EXPECT_TRUE(counted);
+  EXPECT_TRUE(closing);
   EXPECT_EQ(form.lbl_Status.Caption(), before);
   for (int row = 1; row < form.grd.RowCount(); ++row)
     EXPECT_EQ(form.grd.Cell(kColUseCount, row), "DELETED") << row;
   EXPECT_EQ(ContentKeysInCache(), 0);
+  Pump();
+  EXPECT_EQ(host.Handle(), nullptr) << "closed once the deletion ended";
 }
 
 }  // namespace

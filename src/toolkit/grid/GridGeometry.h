@@ -102,8 +102,10 @@ class GridGeometry {
   ScrollBarState VerticalBar() const;
   ScrollBarState HorizontalBar() const;
 
- private:
+  // Where the rows below the header rows start, in client pixels.
   int BodyTop() const { return fixedRows_ * rowHeight_; }
+
+ private:
   GridRect ClipToClient(const GridRect& area) const;
   void Clamp();
 

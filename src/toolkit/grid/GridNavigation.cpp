@@ -47,7 +47,7 @@ int ScrollStepOfKey(GridKey key, bool ctrl) {
 
 int RowForDrag(const GridGeometry& geometry, int y) {
   if (geometry.RowCount() <= geometry.FixedRows()) return -1;
-  int bodyTop = geometry.FixedRows() * geometry.RowHeight();
+  const int bodyTop = geometry.BodyTop();
   if (y < bodyTop) return ClampToEntryRows(geometry, geometry.TopRow() - 1);
   if (y >= geometry.ClientHeight()) {
     return ClampToEntryRows(geometry, geometry.LastFullyVisibleRow() + 1);

@@ -4,17 +4,14 @@
 #include <windows.h>
 
 #include <exception>
-#include <string>
 #include <string_view>
 
 namespace tarnwick {
 
-// The executable's file name without folder, cut at its first ".", all but the first character
-// in lower case.
-std::string ApplicationTitle();
-
-// The message with a "." added, the application title as caption, an OK button and the stop icon.
-void ShowErrorBox(HWND owner, std::string_view message);
+// The message with a "." added, an OK button and the stop icon; the caption is the application's
+// title: the executable's file name without folder, cut at its first ".", all but the first
+// character in lower case. It takes no memory from the heap, so it reports running out of it too.
+void ShowErrorBox(HWND owner, std::string_view message) noexcept;
 
 // Runs `handler`; whatever it throws is reported in the error box, owned by `owner`.
 template <typename Handler>

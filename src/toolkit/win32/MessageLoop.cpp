@@ -1,6 +1,35 @@
 #include "toolkit/win32/MessageLoop.h"
 
 namespace tarnwick {
+namespace {
+
+bool IsSystemKey(UINT message) {
+  return message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_SYSCHAR;
+}
+
+bool IsFrameMouse(const MSG& message, HWND frame) {
+  return message.hwnd == frame && message.message >= WM_NCMOUSEMOVE &&
+         message.message <= WM_NCXBUTTONDBLCLK;
+}
+
+// The frame's own input goes to the frame, system keys straight from the focused control, which
+// never sees them; the rest is thrown away.
+void TakeInput(MSG& message, HWND frame) {
+  if (IsSystemKey(message.message)) {
+    message.hwnd = frame;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  } else if (IsFrameMouse(message, frame)) {
+    DispatchMessageA(&message);
+  }
+}
+
+void DispatchPosted(HWND frame, UINT message) {
+  MSG posted{};
+  while (PeekMessageA(&posted, frame, message, message, PM_REMOVE)) DispatchMessageA(&posted);
+}
+
+}  // namespace
 
 int RunMessageLoop(const std::function<bool(MSG&)>& preTranslate) {
   MSG message{};
@@ -12,19 +41,21 @@ int RunMessageLoop(const std::function<bool(MSG&)>& preTranslate) {
   return static_cast<int>(message.wParam);
 }
 
-void PaintDroppingInput() {
+void KeepFrameWorking(HWND frame, bool paint) {
+  // The user's input in the order it came, so a press on the caption and the moves after it stay
+  // together; each PeekMessage answers the messages sent meanwhile first.
   MSG message{};
-  while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-  }
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) TakeInput(message, frame);
+  // Keys and clicks that came posted: from another program, or the characters of system keys.
+  while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+    TakeInput(message, frame);
   while (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
   }
-  while (PeekMessageA(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
-  }
-  // Sent messages (another program reading a window's text, say) are answered inside
-  // PeekMessage; posted ones other than input wait for the real loop.
-  while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
-    DispatchMessageA(&message);
-  }
+  // Alt+F4 posts its command, and another program may post a close request.
+  DispatchPosted(frame, WM_SYSCOMMAND);
+  DispatchPosted(frame, WM_CLOSE);
+  if (!paint) return;
+  while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&message);
 }
 
 }  // namespace tarnwick

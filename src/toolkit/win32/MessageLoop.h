@@ -10,8 +10,11 @@ namespace tarnwick {
 // true for one it handled, which is then neither translated nor dispatched.
 int RunMessageLoop(const std::function<bool(MSG&)>& preTranslate);
 
-// Paints what needs painting and throws away the user's keyboard and mouse input, so a busy
-// handler keeps its window drawn without any other handler running inside it.
-void PaintDroppingInput();
+// Keeps a busy window a window without any handler of its controls running: answers the
+// messages other programs sent, passes `frame` its own mouse messages on the frame, the system
+// keys (Alt+F4, Alt+Space) and its posted system commands and close requests, so the user can
+// move, size, minimise, maximise and close it; throws away every other input. Paints what needs
+// painting when `paint` is set.
+void KeepFrameWorking(HWND frame, bool paint);
 
 }  // namespace tarnwick

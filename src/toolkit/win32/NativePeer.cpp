@@ -20,7 +20,7 @@ NativePeer::NativePeer(Control& model, PeerWindow window) : model_(model), kind_
 
 NativePeer::~NativePeer() { model_.SetView(nullptr); }
 
-HWND NativePeer::Create(HWND parent, int controlId, HFONT font) {
+HWND NativePeer::Create(HWND parent, int controlId, HFONT font, Scale) {
   const std::string* text = ModelText();
   DWORD style = kind_.style | WS_CHILD | WS_VISIBLE;
   if (model_.TabStop()) style |= WS_TABSTOP;
@@ -35,6 +35,10 @@ HWND NativePeer::Create(HWND parent, int controlId, HFONT font) {
     Created();
   }
   return window_;
+}
+
+void NativePeer::Rescale(HFONT font, Scale) {
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void NativePeer::Attach(HWND window) {

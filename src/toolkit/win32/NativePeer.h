@@ -7,6 +7,7 @@
 #include <string>
 
 #include "toolkit/Control.h"
+#include "toolkit/Scaling.h"
 
 namespace tarnwick {
 
@@ -19,16 +20,19 @@ struct PeerWindow {
 
 class NativePeer : public ControlView {
  public:
-  // A peer with no `window` of its own shows a window made elsewhere (the grid), once attached.
   explicit NativePeer(Control& model, PeerWindow window = {});
   NativePeer(const NativePeer&) = delete;
   NativePeer& operator=(const NativePeer&) = delete;
   ~NativePeer() override;
 
-  // Creates the child window at the model's bounds with the model's text and `font`.
-  HWND Create(HWND parent, int controlId, HFONT font);
-  // Shows a window that someone else created (the grid) at the model's bounds from now on.
-  void Attach(HWND window);
+  // Creates the child window at the model's bounds with the model's text and `font`; `scale` is
+  // what the window's density makes of the design, for a control that draws itself.
+  virtual HWND Create(HWND parent, int controlId, HFONT font, Scale scale);
+  // The window moved to a screen of another density.
+  virtual void Rescale(HFONT font, Scale scale);
+  // Long work runs: a control whose input could reach the program other than through the
+  // message queue (an accessible action, say) drops it meanwhile.
+  virtual void BlockInput(bool) {}
 
   HWND Handle() const { return window_; }
   Control& Model() const { return model_; }
@@ -49,6 +53,8 @@ class NativePeer : public ControlView {
   // The window was just made; what the kind of control sets up beyond its text and font.
   virtual void Created() {}
   virtual void ShowChecked() {}
+  // Shows a window that the peer made its own way at the model's bounds from now on.
+  void Attach(HWND window);
 
  private:
   void ShowBounds();

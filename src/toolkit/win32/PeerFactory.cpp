@@ -2,6 +2,7 @@
 
 #include "toolkit/win32/ButtonPeers.h"
 #include "toolkit/win32/TextPeers.h"
+#include "toolkit/win32/grid/GridPeer.h"
 
 namespace tarnwick {
 
@@ -12,6 +13,7 @@ std::unique_ptr<NativePeer> MakePeer(Control& model) {
   if (auto* label = dynamic_cast<Label*>(&model)) return std::make_unique<LabelPeer>(*label);
   if (auto* edit = dynamic_cast<Edit*>(&model)) return std::make_unique<TextBoxPeer>(*edit);
   if (auto* memo = dynamic_cast<Memo*>(&model)) return std::make_unique<TextBoxPeer>(*memo);
+  if (auto* grid = dynamic_cast<GridBox*>(&model)) return std::make_unique<GridPeer>(*grid);
   return std::make_unique<NativePeer>(model);
 }
 

@@ -7,8 +7,7 @@
 
 namespace tarnwick {
 
-// A button, radio button, label, edit box or memo gets its own kind of peer; any other control
-// (the grid) a plain peer that shows a window made elsewhere once it is attached.
+// A button, radio button, label, edit box, memo or grid box gets its own kind of peer.
 std::unique_ptr<NativePeer> MakePeer(Control& model);
 
 }  // namespace tarnwick

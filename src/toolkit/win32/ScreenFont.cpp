@@ -1,15 +1,12 @@
 #include "toolkit/win32/ScreenFont.h"
 
-#include "toolkit/Scaling.h"
-
 namespace tarnwick {
 
 ScreenFont& ScreenFont::operator=(ScreenFont&& other) noexcept {
   if (this == &other) return *this;
   if (font) DeleteObject(font);
   font = std::exchange(other.font, nullptr);
-  scaleNum = other.scaleNum;
-  scaleDen = other.scaleDen;
+  scale = other.scale;
   return *this;
 }
 
@@ -34,8 +31,7 @@ ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi) {
   HGDIOBJ previous = SelectObject(screen, result.font);
   SIZE zero{};
   if (GetTextExtentPoint32A(screen, "0", 1, &zero) && zero.cy > 0) {
-    result.scaleNum = zero.cy;
-    result.scaleDen = kDesignZeroHeight;
+    result.scale = {static_cast<int>(zero.cy), kDesignZeroHeight};
   }
   SelectObject(screen, previous);
   ReleaseDC(nullptr, screen);

@@ -4,15 +4,15 @@
 
 #include <utility>
 
+#include "toolkit/Scaling.h"
+
 namespace tarnwick {
 
 // Owns its font: deleted with the object, or when another is moved in.
 struct ScreenFont {
   HFONT font = nullptr;
-  // Controls are scaled by num / den: the height of the digit "0" in the font, over its height
-  // (13) in the design font at 96 dots per inch.
-  int scaleNum = 1;
-  int scaleDen = 1;
+  // The scale the window is drawn at with this font: its "0" against the design font's.
+  Scale scale;
 
   ScreenFont() = default;
   ScreenFont(const ScreenFont&) = delete;

@@ -1,7 +1,9 @@
 #pragma once
 // The main window on Win32: the top-level window, a native peer for every control model of the
 // form, and the routing of the user's input to the form's handlers. Each message is decoded here
-// and handed to one named method; what the program does lives in TForm1.
+// and handed to one named method; what the program does lives in TForm1. The methods are spread
+// by job: creation and density (FormHost.cpp), message routing (FormHostMessages.cpp), keys and
+// focus (FormHostKeys.cpp) and long work (FormHostBusy.cpp).
 #include <windows.h>
 
 #include <cstdint>
@@ -11,14 +13,13 @@
 
 #include "toolkit/win32/NativePeer.h"
 #include "toolkit/win32/ScreenFont.h"
-#include "toolkit/win32/grid/GridControl.h"
 #include "window/Form1.h"
 
 namespace tarnwick {
 
 class FormHost final : public BusyMonitor {
  public:
-  // Milliseconds from an arbitrary start; the progress shown during long work is timed by it.
+  // Milliseconds from an arbitrary start; what long work does between records is timed by it.
   using Clock = std::function<uint32_t()>;
 
   explicit FormHost(TForm1& form, Clock clock = GetTickCount);
@@ -31,7 +32,7 @@ class FormHost final : public BusyMonitor {
   // and finishes in view. False when the window could not be made.
   bool Create(int showCommand = SW_SHOWNORMAL);
   // Shows the window as the program's start-up command asks: maximised, minimised without
-  // activation, or normally.
+  // activation, or normally. Not once it is closing.
   void Show(int showCommand);
   HWND Handle() const { return window_; }
   HWND WindowOf(const Control& control) const;
@@ -40,9 +41,8 @@ class FormHost final : public BusyMonitor {
   // between controls, and the search box's characters. True for a message it consumed.
   bool PreTranslate(MSG& message);
 
-  void BusyStarted() override;
-  void ListingProgress(int rowsListed) override;
-  void DeletionProgress(int done, int total) override;
+  void BusyStarted(BusyWork work) override;
+  bool BusyStep(const std::function<void(BusyStatus)>& writeStatus) override;
   void BusyFinished() override;
 
  private:
@@ -50,6 +50,8 @@ class FormHost final : public BusyMonitor {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
+  // Shows the window, which paints later, unless it is closing. False when it is.
+  bool ShowFrame(int showCommand);
   void SetClientSize(Size client);
   void Command(HWND control, WORD code);
   void Resized(WPARAM type, int width, int height);
@@ -57,9 +59,7 @@ class FormHost final : public BusyMonitor {
   void Activated(WORD state);
   void DpiChanged(int dpi, const RECT& suggested);
   void RestoreFocus();
-  void ShowPopup(POINT screen);
   bool CloseRequested();
-  void ShowProgress(const std::function<std::string()>& text);
 
   bool KeyDown(MSG& message);
   bool CharTyped(MSG& message);
@@ -69,20 +69,18 @@ class FormHost final : public BusyMonitor {
   TForm1& form_;
   HWND window_ = nullptr;
   ScreenFont font_;
-  GridControl grid_;
-  // One per control of the form, in the form's order; the grid's shows grid_'s window.
+  // One per control of the form, in the form's order.
   std::vector<std::unique_ptr<NativePeer>> peers_;
   bool controlsCreated_ = false;
   // The control that gets the focus back when the window is activated again.
   HWND focus_ = nullptr;
   Clock clock_;
-  ProgressThrottle throttle_;
-  // A listing or a Clear is running: no handler may run, and a close request waits for its end.
-  bool busy_ = false;
-  bool closePending_ = false;
-  // While the first listing runs: when it started and how to show the window if it runs long.
+  // A listing or a Clear is running: no handler may run, and a close request waits or stops it.
+  BusyState busy_;
+  // A close request was posted when the work ended: the window is not to be shown any more.
+  bool closing_ = false;
+  // While the first listing runs, how to show the window if it runs long.
   bool creating_ = false;
-  uint32_t createStart_ = 0;
   int startShowCommand_ = SW_SHOWNORMAL;
 };
 

@@ -1,6 +1,6 @@
 // The grid window's side of assistive technology: handing out the table object, and telling
 // whoever listens that the current row moved or the rows changed.
-#include "toolkit/grid/GridAccessibility.h"
+#include "toolkit/grid/GridAccessibleLayout.h"
 #include "toolkit/win32/grid/GridControl.h"
 
 namespace tarnwick {

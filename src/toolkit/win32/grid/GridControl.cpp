@@ -14,10 +14,15 @@ namespace tarnwick {
 namespace {
 
 constexpr char kClassName[] = "TarnwickGrid";
+// The design at 96 dots per inch: the row height, the text's distance from a cell's left edge,
+// how far from a column border a press still grabs it, and the narrowest a drag leaves a column.
 constexpr int kRowHeight = 16;
+constexpr int kDesignTextLeft = 2;
+constexpr int kDesignBorderSlack = 3;
+constexpr int kDesignMinColumnWidth = 4;
 
-std::vector<int> Scaled(std::vector<int> widths, int scaleNum, int scaleDen) {
-  for (int& width : widths) width = MulDiv(width, scaleNum, scaleDen);
+std::vector<int> Scaled(std::vector<int> widths, Scale scale) {
+  for (int& width : widths) width = scale.Of(width);
   return widths;
 }
 
@@ -30,7 +35,9 @@ bool IsInput(UINT message) {
 }  // namespace
 
 GridControl::GridControl(GridModel& table, std::vector<int> columnWidths)
-    : table_(table), designWidths_(std::move(columnWidths)), geometry_(kRowHeight, designWidths_) {}
+    : table_(table), designWidths_(std::move(columnWidths)), geometry_(kRowHeight, designWidths_) {
+  ScaleMargins();
+}
 
 GridControl::~GridControl() {
   if (!window_) return;
@@ -39,12 +46,9 @@ GridControl::~GridControl() {
   DestroyWindow(window);
 }
 
-HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum,
-                         int scaleDen) {
-  geometry_ = GridGeometry(MulDiv(kRowHeight, scaleNum, scaleDen),
-                           Scaled(designWidths_, scaleNum, scaleDen));
-  scaleNum_ = scaleNum;
-  scaleDen_ = scaleDen;
+HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, Scale scale) {
+  geometry_ = GridGeometry(scale.Of(kRowHeight), Scaled(designWidths_, scale));
+  scale_ = scale;
   ScaleMargins();
   font_ = font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
@@ -173,9 +177,9 @@ void GridControl::Created() {
 }
 
 void GridControl::ScaleMargins() {
-  textLeft_ = MulDiv(2, scaleNum_, scaleDen_);
-  borderSlack_ = MulDiv(3, scaleNum_, scaleDen_);
-  minColumnWidth_ = MulDiv(4, scaleNum_, scaleDen_);
+  textLeft_ = scale_.Of(kDesignTextLeft);
+  borderSlack_ = scale_.Of(kDesignBorderSlack);
+  minColumnWidth_ = scale_.Of(kDesignMinColumnWidth);
 }
 
 void GridControl::MeasureFont() {
@@ -189,20 +193,19 @@ void GridControl::MeasureFont() {
   textTop_ = (geometry_.RowHeight() - 1 - static_cast<int>(metrics.tmHeight)) / 2;
 }
 
-void GridControl::Rescale(HFONT font, int scaleNum, int scaleDen) {
+void GridControl::Rescale(HFONT font, Scale scale) {
+  // The widths as the user left them, from the old scale to the new one.
   std::vector<int> widths;
-  for (int col = 0; col < geometry_.ColCount(); ++col) {
+  for (int col = 0; col < geometry_.ColCount(); ++col)
     widths.push_back(
-        MulDiv(geometry_.ColumnWidth(col), scaleNum * scaleDen_, scaleDen * scaleNum_));
-  }
-  GridGeometry scaled(MulDiv(kRowHeight, scaleNum, scaleDen), std::move(widths));
+        MulDiv(geometry_.ColumnWidth(col), scale.num * scale_.den, scale.den * scale_.num));
+  GridGeometry scaled(scale.Of(kRowHeight), std::move(widths));
   scaled.SetShape(geometry_.RowCount(), geometry_.FixedRows());
   scaled.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
   scaled.SetTopRow(geometry_.TopRow());
   scaled.SetLeftCol(geometry_.LeftCol());
   geometry_ = std::move(scaled);
-  scaleNum_ = scaleNum;
-  scaleDen_ = scaleDen;
+  scale_ = scale;
   ScaleMargins();
   font_ = font;
   if (!window_) return;

@@ -10,10 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/Scaling.h"
 #include "toolkit/grid/GridGeometry.h"
 #include "toolkit/grid/GridModel.h"
 #include "toolkit/grid/GridNavigation.h"
-#include "toolkit/win32/grid/GridAccessible.h"
+#include "toolkit/win32/grid/GridAccessibleObjects.h"
 
 namespace tarnwick {
 
@@ -25,13 +26,13 @@ class GridControl : private GridModelObserver {
   GridControl(const GridControl&) = delete;
   GridControl& operator=(const GridControl&) = delete;
 
-  // Creates the child window. The 96-DPI row height (16) and column widths are multiplied by
-  // scaleNum / scaleDen.
-  HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, int scaleNum, int scaleDen);
+  // Creates the child window, with the 96-DPI row height (16), column widths and margins drawn
+  // at `scale`.
+  HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, Scale scale = {});
   HWND Handle() const { return window_; }
   // Another screen density: the new font, and the row height, the column widths (as the user
-  // left them) and the margins scaled from the 96-DPI design by scaleNum / scaleDen.
-  void Rescale(HFONT font, int scaleNum, int scaleDen);
+  // left them) and the margins drawn at `scale`.
+  void Rescale(HFONT font, Scale scale);
 
   // While blocked, the grid drops keyboard and mouse input and accessible actions, whoever sends
   // them, so it never moves the table's current row or opens its menu; a drag under way ends
@@ -116,12 +117,12 @@ class GridControl : private GridModelObserver {
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   GridGeometry geometry_;
-  int textLeft_ = 2;
-  int textTop_ = 1;
-  int borderSlack_ = 3;
-  int minColumnWidth_ = 4;
-  int scaleNum_ = 1;
-  int scaleDen_ = 1;
+  // The margins at the grid's scale (ScaleMargins), and the text's offset in a row for its font.
+  int textLeft_ = 0;
+  int textTop_ = 0;
+  int borderSlack_ = 0;
+  int minColumnWidth_ = 0;
+  Scale scale_;
   // The row drawn as current, so the old one is repainted when the table moves it.
   int shownRow_ = -1;
 

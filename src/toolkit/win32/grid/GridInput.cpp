@@ -115,7 +115,7 @@ void GridControl::DragRowsTo(int y) {
   int row = RowForDrag(geometry_, y);
   if (row >= 0) table_.SelectRow(row);
   // Held above or below the rows, the pointer keeps the rows scrolling by itself.
-  bool outside = y < geometry_.FixedRows() * geometry_.RowHeight() || y >= geometry_.ClientHeight();
+  bool outside = y < geometry_.BodyTop() || y >= geometry_.ClientHeight();
   if (outside && !autoScrolling_) {
     SetTimer(window_, kAutoScrollTimer, kAutoScrollMilliseconds, nullptr);
   } else if (!outside && autoScrolling_) {

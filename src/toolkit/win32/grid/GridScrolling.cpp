@@ -5,7 +5,8 @@ namespace tarnwick {
 
 namespace {
 
-void ShowScrollBar(HWND window, int bar, const ScrollBarState& state) {
+// Sets the bar's range, page and position; the system shows or hides it by them.
+void SetScrollBarState(HWND window, int bar, const ScrollBarState& state) {
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -111,12 +112,12 @@ void GridControl::UpdateScrollBars() {
   ScrollBarState vertical = geometry_.VerticalBar();
   if (!(vertical == shownVertical_)) {
     shownVertical_ = vertical;
-    ShowScrollBar(window_, SB_VERT, vertical);
+    SetScrollBarState(window_, SB_VERT, vertical);
   }
   ScrollBarState horizontal = geometry_.HorizontalBar();
   if (!(horizontal == shownHorizontal_)) {
     shownHorizontal_ = horizontal;
-    ShowScrollBar(window_, SB_HORZ, horizontal);
+    SetScrollBarState(window_, SB_HORZ, horizontal);
   }
 }
 

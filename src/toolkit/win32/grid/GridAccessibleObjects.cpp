@@ -1,14 +1,14 @@
 // One COM class serves the table (row -1) and each row. A call names the object itself or one of
 // its children; both resolve to an element, a row or a cell, and one set of rules per property
 // answers for every element, so asking the table about child 5 gives what row 4's own object says.
-#include "toolkit/win32/grid/GridAccessible.h"
+#include "toolkit/win32/grid/GridAccessibleObjects.h"
 
 #include <algorithm>
 #include <climits>
 #include <new>
 #include <string_view>
 
-#include "toolkit/grid/GridAccessibility.h"
+#include "toolkit/grid/GridAccessibleLayout.h"
 #include "toolkit/win32/grid/GridControl.h"
 
 namespace tarnwick {

@@ -1,4 +1,4 @@
-#include "toolkit/grid/GridAccessibility.h"
+#include "toolkit/grid/GridAccessibleLayout.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -36,7 +36,7 @@ int ColumnOfChild(const GridGeometry& geometry, long childId) {
 
 AccessibleBounds BoundsOf(const GridGeometry& geometry, int row, int col) {
   const int height = geometry.RowHeight();
-  const int bodyTop = geometry.FixedRows() * height;
+  const int bodyTop = geometry.BodyTop();
   const bool header = row < geometry.FixedRows();
   const int64_t top =
       header ? int64_t{row} * height : bodyTop + (int64_t{row} - geometry.TopRow()) * height;

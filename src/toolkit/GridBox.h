@@ -1,0 +1,29 @@
+#pragma once
+// A grid as one control of a window: its place in the layout, the model it shows, its columns'
+// widths at 96 dots per inch and the menu a right click opens. Its native peer makes the grid
+// window that shows the model.
+#include <utility>
+#include <vector>
+
+#include "toolkit/Control.h"
+#include "toolkit/Menu.h"
+#include "toolkit/grid/GridModel.h"
+
+namespace tarnwick {
+
+class GridBox : public Control {
+ public:
+  virtual GridModel& Model() = 0;
+
+  const std::vector<int>& DesignWidths() const { return designWidths_; }
+  void SetDesignWidths(std::vector<int> widths) { designWidths_ = std::move(widths); }
+  // Null: a right click opens nothing.
+  const PopupMenu* PopupMenuModel() const { return popupMenu_; }
+  void SetPopupMenu(const PopupMenu* menu) { popupMenu_ = menu; }
+
+ private:
+  std::vector<int> designWidths_;
+  const PopupMenu* popupMenu_ = nullptr;
+};
+
+}  // namespace tarnwick
