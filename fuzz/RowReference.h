@@ -27,12 +27,10 @@ inline std::optional<int64_t> OffsetIn(const void* buffer, const void* pointer) 
 // The bytes at `offset` up to a NUL, when both lie within the first `bytes` bytes.
 inline std::string Text(const char* buffer, uint32_t bytes, std::optional<int64_t> offset) {
   if (!offset || *offset < 0 || *offset >= int64_t{bytes}) return {};
-  std::string text;
-  for (int64_t at = *offset; at < int64_t{bytes}; ++at) {
-    if (buffer[at] == '\0') return text;
-    text += buffer[at];
-  }
-  return {};
+  const char* begin = buffer + *offset;
+  const auto* end =
+      static_cast<const char*>(std::memchr(begin, '\0', static_cast<size_t>(bytes - *offset)));
+  return end ? std::string(begin, end) : std::string();
 }
 
 // The `size` bytes at `offset`, when all lie within the first `bytes` bytes.

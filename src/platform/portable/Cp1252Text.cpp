@@ -12,6 +12,8 @@ constexpr char16_t kHighControls[32] = {
 
 char ToByte(char16_t unit) {
   if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
+  // The trade mark sign is the highest of them; above it no search is needed.
+  if (unit > 0x2122) return '?';
   for (unsigned byte = 0; byte < 32; ++byte)
     if (kHighControls[byte] == unit) return static_cast<char>(0x80 + byte);
   return '?';
