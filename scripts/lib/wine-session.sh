@@ -115,6 +115,19 @@ wine_session_start() {
   wine_server_start "$1"
 }
 
+# wine_copy_session NAME: the calls that follow go to a copy of the session's prefix, named after
+# it with "-NAME", with a wineserver of its own; the script's end stops that server and removes
+# the copy. For a test that changes what the whole prefix sees, such as its settings or locale.
+wine_copy_session() {
+  local copy="$WINEPREFIX-$1"
+  rm -rf "$copy"
+  cp -a "$WINEPREFIX" "$copy"
+  export WINEPREFIX=$copy
+  # shellcheck disable=SC2064 # the copy's name is fixed now
+  trap "timeout 30 wineserver -k >/dev/null 2>&1 || true; timeout 30 wineserver -w >/dev/null 2>&1 || true; rm -rf '$copy'" EXIT
+  timeout 30 wineserver -p
+}
+
 # limited SECONDS COMMAND...: COMMAND with a time limit, as a job the script waits for. timeout gives
 # its command a process group of its own, out of reach of Ctrl-C, and bash runs an INT trap only
 # after a foreground command has ended, and then goes on with the next step; `wait` returns at once

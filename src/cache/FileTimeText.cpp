@@ -1,6 +1,9 @@
 #include "cache/FileTimeText.h"
 
 #include <cstdio>
+#include <limits>
+
+#include "platform/FileTimeSplit.h"
 
 namespace tarnwick {
 namespace {
@@ -9,6 +12,10 @@ namespace {
 // cannot make them grow with every row. The times of day are bounded by the seconds of a day.
 constexpr size_t kMaxKeptDates = 1 << 14;
 constexpr size_t kMinutesPerDay = 24 * 60;
+// Stamps this close to either end of the range are converted by the platform, which decides
+// whether they wrap; so is every stamp where the offset itself is larger.
+constexpr int64_t kEdge = 2 * static_cast<int64_t>(kTicksPerDay);
+constexpr int64_t kLargestTicks = std::numeric_limits<int64_t>::max();
 
 bool IsLeapYear(unsigned year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -24,8 +31,7 @@ bool ValidFields(const SystemTime& f) {
 // Where a stamp is kept: the top bits of its value scattered by Fibonacci hashing, so that the
 // stamps of neighbouring seconds fall apart.
 size_t StampSlot(const FileTime& time, int slotBits) {
-  const uint64_t value = uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
-  return static_cast<size_t>((value * 0x9E37'79B9'7F4A'7C15u) >> (64 - slotBits));
+  return static_cast<size_t>((TicksOf(time) * 0x9E37'79B9'7F4A'7C15u) >> (64 - slotBits));
 }
 
 void WriteErrorText(const FileTime& time, std::string& text) {
@@ -43,7 +49,10 @@ std::string FileTimeToText(const FileTime& time, Locale& locale) {
   return text;
 }
 
-FileTimeTexts::FileTimeTexts(Locale& locale) : locale_(locale) {}
+FileTimeTexts::FileTimeTexts(Locale& locale) : locale_(locale) {
+  if (LongTimeFormat format; locale_.ReadLongTimeFormat(format))
+    picture_ = TimePicture::Parse(format);
+}
 
 void FileTimeTexts::Write(const FileTime& time, std::string& text) {
   if (time.dwLowDateTime == 0 && time.dwHighDateTime == 0) return text.clear();
@@ -63,17 +72,33 @@ void FileTimeTexts::Write(const FileTime& time, std::string& text) {
   stamp.text = text;
 }
 
-bool FileTimeTexts::WriteLocal(const FileTime& time, std::string& text) {
+bool FileTimeTexts::ToLocalFields(const FileTime& time, SystemTime& fields) {
+  const uint64_t ticks = TicksOf(time);
+  const bool inside = ticks >= uint64_t{kEdge} && ticks <= uint64_t{kLargestTicks - kEdge};
+  if (inside && offset_) return SplitFileTime(ticks + static_cast<uint64_t>(*offset_), fields);
   FileTime local{};
-  SystemTime fields{};
   if (!locale_.FileTimeToLocalFileTime(time, local)) return false;
-  if (!locale_.FileTimeToSystemTime(local, fields) || !ValidFields(fields)) return false;
+  if (inside) {
+    const int64_t offset = static_cast<int64_t>(TicksOf(local) - ticks);
+    if (offset > -kEdge && offset < kEdge) offset_ = offset;
+  }
+  return locale_.FileTimeToSystemTime(local, fields);
+}
+
+bool FileTimeTexts::WriteLocal(const FileTime& time, std::string& text) {
+  SystemTime fields{};
+  if (!ToLocalFields(time, fields) || !ValidFields(fields)) return false;
 
   const std::string* date = DateText(fields);
   if (!date) return false;
   // Milliseconds are never shown, so they do not keep midnight from being shown as a date alone.
   if (fields.wHour == 0 && fields.wMinute == 0 && fields.wSecond == 0) {
     text = *date;
+    return true;
+  }
+  if (picture_) {
+    text.assign(*date).append(1, ' ');
+    picture_->AppendTo(fields, text);
     return true;
   }
   const std::string* clock = ClockText(fields);

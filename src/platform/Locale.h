@@ -19,6 +19,13 @@ struct SystemTime {
   uint16_t wMilliseconds;
 };
 
+// The user's long time format: its picture ("h:mm:ss tt") and the two time markers it shows.
+struct LongTimeFormat {
+  std::string picture;
+  std::string am;
+  std::string pm;
+};
+
 struct NumberSeparators {
   char thousands;
   char decimal;
@@ -34,6 +41,8 @@ class Locale {
   // The date in the user's short date format and the time in the user's long time format.
   virtual bool FormatShortDate(const SystemTime& fields, std::string& text) = 0;
   virtual bool FormatLongTime(const SystemTime& fields, std::string& text) = 0;
+  // The settings FormatLongTime follows, read now; false when they cannot be read.
+  virtual bool ReadLongTimeFormat(LongTimeFormat& format) = 0;
 
   // The first character of the user's thousands and decimal separator settings, read now.
   virtual NumberSeparators ReadNumberSeparators() = 0;

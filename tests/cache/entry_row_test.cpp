@@ -6,6 +6,7 @@
 
 #include "cache/Columns.h"
 #include "cache/EntryRow.h"
+#include "cache/TimePicture.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
@@ -73,6 +74,53 @@ TEST(FileTimeToText, TimesThatDoNotConvertGiveTheErrorText) {
   // West of UTC, the first moments of 1601 turn into a value with the top bit set.
   FixedLocale west(-60);
   EXPECT_EQ(FileTimeToText({5, 0}, west), "#ERROR# 0000000000000005");
+}
+
+// What the platform's long time formatting gives for each picture that is rendered here; null
+// where the picture is left to the platform.
+TEST(TimePicture, RendersThePicturesItTakesAndLeavesTheRest) {
+  const struct {
+    LongTimeFormat format;
+    SystemTime fields;
+    const char* text;
+  } cases[] = {
+      {{"h:mm:ss tt", "AM", "PM"}, {2024, 3, 2, 5, 0, 5, 9, 0}, "12:05:09 AM"},
+      {{"h:mm:ss tt", "AM", "PM"}, {2024, 3, 2, 5, 12, 0, 1, 0}, "12:00:01 PM"},
+      {{"h:mm:ss tt", "AM", "PM"}, {2024, 3, 2, 5, 23, 59, 59, 999}, "11:59:59 PM"},
+      {{"HH' h 'mm", "", ""}, {2024, 3, 2, 5, 9, 7, 0, 0}, "09 h 07"},
+      {{"H.m.s t", "vorm.", "nachm."}, {2024, 3, 2, 5, 23, 7, 9, 0}, "23.7.9 n"},
+      {{"hh:mm tt", "", ""}, {2024, 3, 2, 5, 14, 7, 9, 0}, "02:07 "},
+      {{"tt h:mm", "\x8C\xDF\x91\x4F", "\x8C\xDF\x8C\xE3"},
+       {2024, 3, 2, 5, 14, 7, 9, 0},
+       "\x8C\xDF\x8C\xE3 2:07"},
+      {{"hhh:mm", "AM", "PM"}, {}, nullptr},
+      {{"h:mm:ss ttt", "AM", "PM"}, {}, nullptr},
+      {{"h 'o''clock'", "AM", "PM"}, {}, nullptr},
+      {{"h:mm 'h", "AM", "PM"}, {}, nullptr},
+      {{"h:mm:ss z", "AM", "PM"}, {}, nullptr},
+      {{"H\x8Fm", "", ""}, {}, nullptr},
+      {{"h:mm t", "\x8C\xDF\x91\x4F", "\x8C\xDF\x8C\xE3"}, {}, nullptr},
+      {{"", "AM", "PM"}, {}, nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::optional<TimePicture> picture = TimePicture::Parse(c.format);
+    ASSERT_EQ(picture.has_value(), c.text != nullptr) << c.format.picture;
+    if (!picture) continue;
+    std::string text = "x";
+    picture->AppendTo(c.fields, text);
+    EXPECT_EQ(text, std::string("x") + c.text) << c.format.picture;
+  }
+}
+
+// A picture not rendered here is the platform's to format.
+TEST(FileTimeToText, LeavesAnUnknownTimePictureToThePlatform) {
+  struct OtherPicture : FixedLocale {
+    bool ReadLongTimeFormat(LongTimeFormat& format) override {
+      format = {"h:mm:ss z", "AM", "PM"};
+      return true;
+    }
+  } locale;
+  EXPECT_EQ(FileTimeToText(FromTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
 }
 
 // A history header block: 20 bytes of other data, then the title as UTF-16LE.

@@ -1,14 +1,18 @@
 // Time conversion, date and number settings and ANSI text, read from Wine under the test
-// session's locale: English (United States), code page 1252.
+// session's locale: English (United States), code page 1252. ctest runs the cell time texts'
+// test again for German and for Japanese users.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "cache/FileTimeText.h"
+#include "toolkit/ScopeExit.h"
 
 namespace tarnwick {
 namespace {
@@ -46,6 +50,88 @@ TEST(Win32Locale, CellTimesAreInTheUsersTimeZone) {
   constexpr uint64_t kTicksPerSecond = 10'000'000;
   const uint64_t midnight = kKnownUtc - 123 * 10'000 + (4 * 3600 + 22 * 60 + 51) * kTicksPerSecond;
   EXPECT_EQ(FileTimeToText(Split(midnight), locale), "3/6/2024");
+}
+
+// A cell's time text made by the platform's own calls, one after the other, for every stamp:
+// what the program's own conversion and rendering must give, byte for byte.
+std::string PlatformText(uint64_t ticks) {
+  if (ticks == 0) return "";
+  if (ticks == 0x7FFF'FFFF'FFFF'FFFF) return "NEVER";
+  const FILETIME utc{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  FILETIME local{};
+  SYSTEMTIME fields{};
+  char date[128] = {};
+  char time[128] = {};
+  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &fields) ||
+      fields.wYear > 9999 ||
+      !GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &fields, nullptr, date, sizeof date) ||
+      !GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &fields, nullptr, time, sizeof time)) {
+    char error[32];
+    std::snprintf(error, sizeof error, "#ERROR# %08lX%08lX", utc.dwHighDateTime, utc.dwLowDateTime);
+    return error;
+  }
+  if (fields.wHour == 0 && fields.wMinute == 0 && fields.wSecond == 0) return date;
+  return std::string(date) + " " + time;
+}
+
+// Every second of a day, a spread of dates over the whole range and the values at its ends, in
+// the order of one listing, so that its first stamps teach it the offset.
+std::vector<uint64_t> StampsToCompare() {
+  constexpr uint64_t kSecond = 10'000'000, kHour = 3600 * kSecond, kDay = 24 * kHour;
+  constexpr uint64_t kLargest = 0x7FFF'FFFF'FFFF'FFFF, kYear10000 = 0x24C8'5A5E'D1C0'4000;
+  std::vector<uint64_t> stamps;
+  for (uint64_t second = 0; second <= 86'400; ++second)
+    stamps.push_back(kKnownUtc + second * kSecond);
+  for (uint64_t stamp = 1; stamp < kLargest - kLargest / 40'000; stamp += kLargest / 40'000 + 7'777)
+    stamps.push_back(stamp);
+  for (uint64_t hour = 0; hour <= 72; ++hour) {
+    stamps.push_back(hour * kHour);
+    stamps.push_back(hour * kHour + 1);
+    stamps.push_back(kLargest - hour * kHour);
+    stamps.push_back(kYear10000 + hour * kHour - 3 * kDay / 2);
+  }
+  for (const uint64_t odd : {kLargest - 1, kLargest + 1, ~uint64_t{0}, uint64_t{1} << 62})
+    stamps.push_back(odd);
+  return stamps;
+}
+
+void ExpectThePlatformsTexts(const std::vector<uint64_t>& stamps) {
+  Win32Locale locale;
+  FileTimeTexts texts(locale);
+  int mismatches = 0;
+  std::string ours;
+  for (const uint64_t stamp : stamps) {
+    texts.Write(Split(stamp), ours);
+    const std::string platforms = PlatformText(stamp);
+    if (ours == platforms) continue;
+    ADD_FAILURE() << std::hex << stamp << ": \"" << ours << "\" instead of \"" << platforms << '"';
+    if (++mismatches == 10) return;
+  }
+}
+
+// TARNWICK_TEST_LOCALE_DATE names how the locale being tested begins the known time's text, so
+// that a locale the platform did not take fails instead of testing English again.
+TEST(Win32Locale, CellTimesAreThePlatformsOwnTexts) {
+  const char* date = std::getenv("TARNWICK_TEST_LOCALE_DATE");
+  const std::string known = PlatformText(kKnownUtc);
+  EXPECT_TRUE(date ? known.starts_with(date) : known == "3/5/2024 2:07:09 PM") << known;
+  ExpectThePlatformsTexts(StampsToCompare());
+}
+
+// A listing reads the user's time format as it starts: a change made before the next listing
+// shows there, as the platform's own formatting shows it.
+TEST(Win32Locale, ATimeFormatChangedBetweenListingsShowsInTheNext) {
+  char saved[80] = {};
+  ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, saved, sizeof saved), 0);
+  const ScopeExit restore([&] { SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, saved); });
+  for (const char* picture : {"HH' h 'mm", "hh:mm:ss t", "h.m.s tt"}) {
+    ASSERT_TRUE(SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, picture));
+    ExpectThePlatformsTexts({kKnownUtc, kKnownUtc + 36'000'000'000});
+  }
+  Win32Locale locale;
+  std::string text;
+  FileTimeTexts(locale).Write(Split(kKnownUtc), text);
+  EXPECT_EQ(text, "3/5/2024 2.7.9 PM");
 }
 
 TEST(Win32Locale, FormatsShortDateAndLongTimeOfTheUser) {

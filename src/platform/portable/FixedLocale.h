@@ -20,6 +20,7 @@ class FixedLocale : public Locale {
   // Both fail for fields out of their ranges.
   bool FormatShortDate(const SystemTime& fields, std::string& text) override;
   bool FormatLongTime(const SystemTime& fields, std::string& text) override;
+  bool ReadLongTimeFormat(LongTimeFormat& format) override;
   NumberSeparators ReadNumberSeparators() override { return separators_; }
 
  private:

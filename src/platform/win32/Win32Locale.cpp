@@ -14,9 +14,9 @@ SYSTEMTIME ToNative(const SystemTime& f) {
   return {f.wYear, f.wMonth, f.wDayOfWeek, f.wDay, f.wHour, f.wMinute, f.wSecond, f.wMilliseconds};
 }
 
-// Both formatting calls report the length they need, NUL included, when given no buffer. Nearly
-// every text fits a small buffer, so that is tried first and the length asked for only when it
-// does not fit.
+// The formatting calls and GetLocaleInfoA report the length they need, NUL included, when given no
+// buffer. Nearly every text fits a small buffer, so that is tried first and the length asked for
+// only when it does not fit.
 template <typename FormatCall>
 bool FormatInto(std::string& text, FormatCall format) {
   char small[64];
@@ -43,6 +43,13 @@ char FirstCharOf(LCTYPE setting, char fallback) {
   if (GetLocaleInfoA(LOCALE_USER_DEFAULT, setting, value, sizeof value) <= 0 || !value[0])
     return fallback;
   return value[0];
+}
+
+// A text setting of the user's locale, in the same code page as the formatting calls' texts.
+bool ReadSetting(LCTYPE setting, std::string& value) {
+  return FormatInto(value, [&](char* buffer, int size) {
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, setting, buffer, size);
+  });
 }
 
 }  // namespace
@@ -77,6 +84,11 @@ bool Win32Locale::FormatLongTime(const SystemTime& fields, std::string& text) {
   return FormatInto(text, [&](char* buffer, int size) {
     return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, size);
   });
+}
+
+bool Win32Locale::ReadLongTimeFormat(LongTimeFormat& format) {
+  return ReadSetting(LOCALE_STIMEFORMAT, format.picture) && ReadSetting(LOCALE_S1159, format.am) &&
+         ReadSetting(LOCALE_S2359, format.pm);
 }
 
 NumberSeparators Win32Locale::ReadNumberSeparators() {

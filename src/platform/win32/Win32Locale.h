@@ -10,6 +10,7 @@ class Win32Locale final : public Locale {
   bool FileTimeToSystemTime(const FileTime& time, SystemTime& fields) override;
   bool FormatShortDate(const SystemTime& fields, std::string& text) override;
   bool FormatLongTime(const SystemTime& fields, std::string& text) override;
+  bool ReadLongTimeFormat(LongTimeFormat& format) override;
   NumberSeparators ReadNumberSeparators() override;
 };
 
