@@ -17,15 +17,10 @@ constexpr size_t kMinutesPerDay = 24 * 60;
 constexpr int64_t kEdge = 2 * static_cast<int64_t>(kTicksPerDay);
 constexpr int64_t kLargestTicks = std::numeric_limits<int64_t>::max();
 
-bool IsLeapYear(unsigned year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 // The fields must make a real Gregorian date from year 1 to 9999 and a time within a day.
 bool ValidFields(const SystemTime& f) {
-  static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (f.wYear < 1 || f.wYear > 9999 || f.wMonth < 1 || f.wMonth > 12) return false;
-  const unsigned days = f.wMonth == 2 && IsLeapYear(f.wYear) ? 29 : kDays[f.wMonth - 1];
-  if (f.wDay < 1 || f.wDay > days) return false;
-  return f.wHour <= 23 && f.wMinute <= 59 && f.wSecond <= 59 && f.wMilliseconds <= 999;
+  return f.wDay >= 1 && f.wDay <= DaysInMonth(f.wYear, f.wMonth) && ValidTimeOfDay(f);
 }
 
 // Where a stamp is kept: the top bits of its value scattered by Fibonacci hashing, so that the

@@ -1,6 +1,7 @@
 #include "cache/TimePicture.h"
 
 #include <string_view>
+#include <utility>
 
 namespace tarnwick {
 namespace {
@@ -18,6 +19,17 @@ void AppendNumber(unsigned value, int width, std::string& text) {
 }
 
 }  // namespace
+
+std::optional<TimePicture::Field> TimePicture::FieldOf(char letter) {
+  static constexpr std::pair<char, Field> kLetters[] = {{'h', Field::kHour12},
+                                                        {'H', Field::kHour24},
+                                                        {'m', Field::kMinute},
+                                                        {'s', Field::kSecond},
+                                                        {'t', Field::kMarker}};
+  for (const auto& [known, field] : kLetters)
+    if (letter == known) return field;
+  return std::nullopt;
+}
 
 std::optional<TimePicture> TimePicture::Parse(const LongTimeFormat& format) {
   TimePicture picture;
@@ -55,27 +67,12 @@ std::optional<TimePicture> TimePicture::Parse(const LongTimeFormat& format) {
     while (i + run < text.size() && text[i + run] == c) ++run;
     if (run > 2) return std::nullopt;
     const int width = static_cast<int>(run);
-    switch (c) {
-      case 'h':
-        picture.parts_.push_back({Field::kHour12, width, {}});
-        break;
-      case 'H':
-        picture.parts_.push_back({Field::kHour24, width, {}});
-        break;
-      case 'm':
-        picture.parts_.push_back({Field::kMinute, width, {}});
-        break;
-      case 's':
-        picture.parts_.push_back({Field::kSecond, width, {}});
-        break;
-      case 't':
-        if (width == 1 && !(HasAsciiLead(format.am) && HasAsciiLead(format.pm)))
-          return std::nullopt;
-        picture.parts_.push_back({Field::kMarker, width, {}});
-        break;
-      default:
-        return std::nullopt;
-    }
+    const std::optional<Field> field = FieldOf(c);
+    if (!field) return std::nullopt;
+    if (*field == Field::kMarker && width == 1 &&
+        !(HasAsciiLead(format.am) && HasAsciiLead(format.pm)))
+      return std::nullopt;
+    picture.parts_.push_back({*field, width, {}});
     i += run;
   }
   return picture;

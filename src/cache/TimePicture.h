@@ -24,6 +24,9 @@ class TimePicture {
 
  private:
   enum class Field { kText, kHour12, kHour24, kMinute, kSecond, kMarker };
+  // What a letter of the picture stands for, or nothing for a letter of no time field.
+  static std::optional<Field> FieldOf(char letter);
+
   struct Part {
     Field field;
     // Digits at least, for numbers; 1 for the marker's first character alone, 2 for all of it.

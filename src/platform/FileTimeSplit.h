@@ -15,6 +15,19 @@ inline uint64_t TicksOf(const FileTime& time) {
   return uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
 }
 
+inline bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// `month` from 1 to 12.
+inline int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// The clock fields are those of a time within a day.
+inline bool ValidTimeOfDay(const SystemTime& f) {
+  return f.wHour <= 23 && f.wMinute <= 59 && f.wSecond <= 59 && f.wMilliseconds <= 999;
+}
+
 // Splits a day count since 1 January 1601 into a Gregorian date. Counting from 1 March makes
 // the leap day the last day of its year, so every 400-year cycle has the same shape.
 inline void SplitDays(int64_t days, SystemTime& fields) {

@@ -9,20 +9,9 @@ namespace {
 
 constexpr int64_t kTicksPerMinute = 600'000'000;
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 bool ValidDate(const SystemTime& f) {
   return f.wYear >= 1601 && f.wYear <= 30827 && f.wMonth >= 1 && f.wMonth <= 12 && f.wDay >= 1 &&
          f.wDay <= DaysInMonth(f.wYear, f.wMonth);
-}
-
-bool ValidTime(const SystemTime& f) {
-  return f.wHour <= 23 && f.wMinute <= 59 && f.wSecond <= 59 && f.wMilliseconds <= 999;
 }
 
 }  // namespace
@@ -51,7 +40,7 @@ bool FixedLocale::FormatShortDate(const SystemTime& fields, std::string& text) {
 }
 
 bool FixedLocale::FormatLongTime(const SystemTime& fields, std::string& text) {
-  if (!ValidTime(fields)) return false;
+  if (!ValidTimeOfDay(fields)) return false;
   const unsigned hour12 = fields.wHour % 12 == 0 ? 12u : unsigned{fields.wHour} % 12u;
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%u:%02u:%02u %s", hour12, unsigned{fields.wMinute},
