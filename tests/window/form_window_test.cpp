@@ -479,6 +479,25 @@ TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForAClearToEnd) {
   EXPECT_EQ(host.Handle(), nullptr) << "the close request is carried out once the work ends";
 }
 
+// The window's own procedure, and what the system still kept for the window once its last
+// message was handled.
+WNDPROC hostProcedure = nullptr;
+LRESULT textLengthAtTheEnd = -1;
+
+LRESULT CALLBACK WatchTheLastMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcA(hostProcedure, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) textLengthAtTheEnd = DefWindowProcA(window, WM_GETTEXTLENGTH, 0, 0);
+  return result;
+}
+
+TEST_F(FormWindowTest, ItsLastMessageLetsTheSystemFreeWhatItKeptForTheWindow) {
+  hostProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      host.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchTheLastMessage)));
+  DestroyWindow(host.Handle());
+  EXPECT_EQ(textLengthAtTheEnd, 0) << "the caption is freed by the default handling";
+  EXPECT_EQ(host.Handle(), nullptr);
+}
+
 TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   // A changed setting reaches the form through the real window: the next summary uses it.
   locale.SetNumberSeparators({'.', ','});

@@ -60,6 +60,7 @@ class FormHost final : public BusyMonitor {
   void DpiChanged(int dpi, const RECT& suggested);
   void RestoreFocus();
   bool CloseRequested();
+  void Destroyed();
 
   bool KeyDown(MSG& message);
   bool CharTyped(MSG& message);
