@@ -96,7 +96,9 @@ void FormHost::Show(int showCommand) {
 
 bool FormHost::ShowFrame(int showCommand) {
   if (closing_) return false;
-  ShowWindow(window_, StartShowCommand(showCommand));
+  // A window a long first listing has shown keeps the state the user gave it meanwhile:
+  // maximised, minimised, moved or sized.
+  if (!IsWindowVisible(window_)) ShowWindow(window_, StartShowCommand(showCommand));
   return true;
 }
 

@@ -32,7 +32,7 @@ class FormHost final : public BusyMonitor {
   // and finishes in view. False when the window could not be made.
   bool Create(int showCommand = SW_SHOWNORMAL);
   // Shows the window as the program's start-up command asks: maximised, minimised without
-  // activation, or normally. Not once it is closing.
+  // activation, or normally. Not once it is closing, and not again once it is shown.
   void Show(int showCommand);
   HWND Handle() const { return window_; }
   HWND WindowOf(const Control& control) const;
@@ -50,7 +50,8 @@ class FormHost final : public BusyMonitor {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
-  // Shows the window, which paints later, unless it is closing. False when it is.
+  // Shows the window, which paints later, unless it is closing or shown already. False when it
+  // is closing.
   bool ShowFrame(int showCommand);
   void SetClientSize(Size client);
   void Command(HWND control, WORD code);
