@@ -160,13 +160,14 @@ class FormWindowTest : public testing::PortableFormTest<FailingLocale> {
 
   HWND Window(const Control& control) const { return host.WindowOf(control); }
 
-  // The host's clock, moved on by hand, so the timing of progress needs no waiting. Long work
-  // reads it once as it starts and once a record; memory can run out at a given reading.
-  uint32_t now = 0;
+  // The host's clock, moved on by hand or by `tick` at every reading, so the timing of progress
+  // needs no waiting. Long work reads it once as it starts and once a record; memory can run out
+  // at a given reading.
+  uint32_t now = 0, tick = 0;
   int clockReads = 0, memoryRunsOutAt = 0;
   FormHost host{form, [this] {
                   if (++clockReads == memoryRunsOutAt) outOfMemory = true;
-                  return now;
+                  return now += tick;
                 }};
 };
 
@@ -527,12 +528,43 @@ TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   memoryRunsOutAt = clockReads + 2;
   SetTimer(nullptr, 0, 20, ProbeMessageBox);
   SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
-  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "std::bad_alloc."}));
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
   EXPECT_EQ(form.grd.RowCount(), 2);
   EXPECT_EQ(form.grd.Cell(0, 1), "http://a.example/");
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "");
   SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0,00 MB)");
+
+  // Memory runs out as a Clear writes its second count: the status line is the one it found.
+  probe = {};
+  tick = BusyState::kStatusIntervalMs;
+  memoryRunsOutAt = clockReads + 3;
+  SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  SendMessageA(Window(form.bnt_Clear), BM_CLICK, 0, 0);
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
+  EXPECT_EQ(form.grd.Cell(kColUseCount, 2), "DELETED");
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0,00 MB)");
+}
+
+// Memory runs out as the first listing starts, at the first cell it writes: the header's.
+class OutOfMemoryAtStartTest : public FormWindowTest {
+ protected:
+  OutOfMemoryAtStartTest() {
+    // The closed window of the test before left its WM_QUIT, which would end the box at once.
+    MSG quit{};
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    memoryRunsOutAt = 1;
+    SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  }
+};
+
+TEST_F(OutOfMemoryAtStartTest, TheFirstListingEndsWithNoRowAndTheWindowGoesOn) {
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
+  EXPECT_EQ(form.grd.Cell(kColSourceUrl, 0), "") << "the row storage ran out too";
+  EXPECT_EQ(form.grd.RowCount(), 1) << "no row that the listing did not deliver";
+  SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.grd.Cell(kColSourceUrl, 0), "Source URL");
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0.00 MB)");
 }
 
 }  // namespace
