@@ -165,10 +165,14 @@ class FormWindowTest : public testing::PortableFormTest<FailingLocale> {
   // at a given reading.
   uint32_t now = 0, tick = 0;
   int clockReads = 0, memoryRunsOutAt = 0;
-  FormHost host{form, [this] {
+  // The density of the monitor the window opens on, when not the platform's answer.
+  int windowDpi = 0;
+  FormHost host{form,
+                [this] {
                   if (++clockReads == memoryRunsOutAt) outOfMemory = true;
                   return now += tick;
-                }};
+                },
+                [this](HWND window) { return windowDpi ? windowDpi : WindowDpi(window); }};
 };
 
 // The layout is designed for a client area of 617 x 421, which the outer size of 625 x 455 gives
@@ -311,6 +315,22 @@ TEST_F(FormWindowTest, ADensityChangeRescalesFontAndControlsAndTakesTheSuggested
   std::vector<Bounds> after;
   for (Control* control : form.Controls()) after.push_back(BoundsInParent(Window(*control)));
   EXPECT_EQ(after, before);
+}
+
+// A window that opens on a monitor of 144 dots per inch, whatever the system's density is.
+class OnA144DpiMonitorTest : public FormWindowTest {
+ protected:
+  OnA144DpiMonitorTest() { windowDpi = 144; }
+};
+
+TEST_F(OnA144DpiMonitorTest, OpensWithTheLayoutOfItsMonitor) {
+  EXPECT_EQ(FontOf(Window(form.Memo1)).lfHeight, -17);
+  RECT client{};
+  GetClientRect(host.Handle(), &client);
+  // 20 / 13: the 144-dpi font's "0" over the design font's, with Wine's fonts.
+  EXPECT_EQ(client.right, MulDiv(TForm1::kDesignClient.width, 20, 13));
+  EXPECT_EQ(client.bottom, MulDiv(TForm1::kDesignClient.height, 20, 13));
+  EXPECT_EQ(BoundsInParent(Window(form.rdo_Content)), (Bounds{480, 12, 100, 26}));
 }
 
 TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTheGrid) {

@@ -21,8 +21,10 @@ class FormHost final : public BusyMonitor {
  public:
   // Milliseconds from an arbitrary start; what long work does between records is timed by it.
   using Clock = std::function<uint32_t()>;
+  // The density of the monitor a window is on, in dots per inch.
+  using Density = std::function<int(HWND)>;
 
-  explicit FormHost(TForm1& form, Clock clock = GetTickCount);
+  explicit FormHost(TForm1& form, Clock clock = GetTickCount, Density density = WindowDpi);
   FormHost(const FormHost&) = delete;
   FormHost& operator=(const FormHost&) = delete;
   ~FormHost() override;
@@ -77,6 +79,7 @@ class FormHost final : public BusyMonitor {
   // The control that gets the focus back when the window is activated again.
   HWND focus_ = nullptr;
   Clock clock_;
+  Density density_;
   // A listing or a Clear is running: no handler may run, and a close request waits or stops it.
   BusyState busy_;
   // A close request was posted when the work ended: the window is not to be shown any more.
