@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -179,6 +180,27 @@ void ClickAt(POINT at, int clicks = 1) {
   SendInput(static_cast<UINT>(presses.size()), presses.data(), sizeof presses[0]);
 }
 
+void ClickOn(HWND control) {
+  RECT bounds{};
+  GetWindowRect(control, &bounds);
+  ClickAt({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+}
+
+// Presses and releases each key in turn, as a user would type them.
+void Type(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> strokes;
+  for (WORD key : keys) {
+    for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT stroke{};
+      stroke.type = INPUT_KEYBOARD;
+      stroke.ki.wVk = key;
+      stroke.ki.dwFlags = flags;
+      strokes.push_back(stroke);
+    }
+  }
+  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof strokes[0]);
+}
+
 // Double-clicks the caption as a user would, and tells whether the window became maximised.
 bool MaximisedByTheCaption(HWND form) {
   ClickAt(FramePoint(form, HTCAPTION), 2);
@@ -225,7 +247,8 @@ TEST_F(LongWorkWindowTest, CommandsDuringTheFirstListingRunNothingTheFrameWorksA
   EXPECT_EQ(host.Handle(), nullptr) << "closed";
 }
 
-// What a user does to the frame during the first listing.
+// What a user does during the first listing: every kind of input the window takes when idle,
+// then a change of the frame's state.
 struct UserDuringListing {
   // The frame's part the user presses, how often, and the state that gives the window: the
   // caption twice to maximise it, or the minimise box.
@@ -234,6 +257,15 @@ struct UserDuringListing {
   BOOL(WINAPI* inState)(HWND);
   bool listingOutlastedTheInput = false;
 };
+
+// The search box: the edit box that is not the detail box.
+HWND SearchBox(HWND form) {
+  HWND edit = nullptr;
+  while ((edit = FindWindowExA(form, edit, "Edit", nullptr)) &&
+         (GetWindowLongPtrA(edit, GWL_STYLE) & ES_MULTILINE)) {
+  }
+  return edit;
+}
 
 // The main window once the long listing has shown it, with its controls.
 HWND ShownForm() {
@@ -245,13 +277,21 @@ HWND ShownForm() {
   return nullptr;
 }
 
-// Changes the frame's state as a user would while the first listing runs, and finds out whether
-// it still ran once that was taken.
+// Types text and Enter into the search box, clicks Clear and Cookies, presses F3, Delete and the
+// menu key on the grid, then changes the frame's state, all as a user would while the first
+// listing runs; and finds out whether it still ran once all that was taken.
 DWORD WINAPI ActWhileListing(void* param) {
   auto& user = *static_cast<UserDuringListing*>(param);
   HWND form = ShownForm();
   WaitForStatus(form, "Listing... ");
   SetForegroundWindow(form);
+  ClickOn(SearchBox(form));
+  Type({'A', 'B', 'C', VK_RETURN});
+  ClickOn(FindWindowExA(form, nullptr, "Button", "Clear"));
+  ClickOn(FindWindowExA(form, nullptr, "Button", "Cookies"));
+  ClickOn(FindWindowExA(form, nullptr, "TarnwickGrid", nullptr));
+  Type({VK_F3, VK_DELETE, VK_APPS});
+  // The frame's input comes after all the rest: once it took effect, the rest was taken too.
   ClickAt(FramePoint(form, user.framePart), user.clicks);
   for (int wait = 0; wait < 500 && !user.inState(form); ++wait) Sleep(10);
   HWND status = FindWindowExA(form, nullptr, "Static", nullptr);
@@ -263,8 +303,9 @@ DWORD WINAPI ActWhileListing(void* param) {
   return 0;
 }
 
-// The state the user gives the frame during the first listing stays when it ends.
-TEST_F(LongWorkWindowTest, TheFrameKeepsTheStateTheUserGaveItDuringTheFirstListing) {
+// Stray input during long work must never act, not even later: a click on Clear that waited for
+// the listing to end would delete the whole view. The state the user gives the frame stays.
+TEST_F(LongWorkWindowTest, InputDuringTheFirstListingNeverActsAndTheFrameKeepsItsState) {
   for (UserDuringListing user :
        {UserDuringListing{HTCAPTION, 2, IsZoomed}, UserDuringListing{HTMINBUTTON, 1, IsIconic}}) {
     TForm1 listed{real.platform};
@@ -275,12 +316,18 @@ TEST_F(LongWorkWindowTest, TheFrameKeepsTheStateTheUserGaveItDuringTheFirstListi
     for (int wait = 0; wait < 1000 && WaitForSingleObject(acting, 10) == WAIT_TIMEOUT; ++wait)
       PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
     CloseHandle(acting);
-    ASSERT_TRUE(user.listingOutlastedTheInput) << "the listing ended before the frame changed";
+    ASSERT_TRUE(user.listingOutlastedTheInput) << "the listing ended before the input was taken";
     window.Show(SW_SHOWNORMAL);
     testing::PumpMessages(window);
 
     EXPECT_TRUE(user.inState(window.Handle())) << "the state the user gave the frame";
+    EXPECT_EQ(testing::TextOf(window.WindowOf(listed.edt_Search)), "");
+    EXPECT_EQ(testing::TextOf(window.WindowOf(listed.Memo1)), "") << "one empty line";
+    EXPECT_EQ(SendMessageA(window.WindowOf(listed.rdo_Content), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(listed.FViewMode, vmContent);
+    EXPECT_EQ(listed.grd.Row(), 1);
     EXPECT_EQ(testing::TextOf(window.WindowOf(listed.lbl_Status)), Summary());
+    EXPECT_EQ(ContentKeysInCache(), kEntries) << "nothing deleted";
   }
 }
 
