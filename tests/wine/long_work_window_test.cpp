@@ -166,9 +166,11 @@ LONG Absolute(LONG pixel, int screenPixels) {
   return static_cast<LONG>(((int64_t{pixel} << 16) + screenPixels - 1) / screenPixels);
 }
 
-// Presses the left button `clicks` times at a point of the screen, as a user would. Every press
-// carries its point: a cursor placed beforehand by another call may not be where the press lands.
+// Presses the left button `clicks` times at a point of the screen, as a user would. The cursor
+// goes there first, and every press carries the point too: under Wine a cursor placed by an
+// earlier call alone may not be where the press lands.
 void ClickAt(POINT at, int clicks = 1) {
+  SetCursorPos(at.x, at.y);
   std::vector<INPUT> presses(2 * static_cast<size_t>(clicks));
   for (size_t press = 0; press < presses.size(); ++press) {
     presses[press].type = INPUT_MOUSE;
