@@ -16,12 +16,16 @@ i386_runs() {
     '\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00' \
     '\xb8\x01\x00\x00\x00' '\xbb\x2a\x00\x00\x00' '\xcd\x80' >"$probe"
   chmod +x "$probe"
-  i386_refusal=$( (timeout 5 "$probe") 2>&1) || status=$?
+  # Started by bash's exec, which reports a program the host refuses as the host does ("Exec
+  # format error"); timeout alone would hand the file to sh as a script, which says "not found".
+  i386_refusal=$( (timeout 5 bash -c 'exec "$0"' "$probe") 2>&1) || status=$?
   rm -rf "$dir"
+  # What the host said: the end of the first line of the report.
+  local said=${i386_refusal%%$'\n'*}
   case $status in
     42) i386_refusal=""; return 0 ;;
     124) i386_refusal="a 32-bit test program did not end within 5 s" ;;
-    *) i386_refusal="a 32-bit test program failed with exit status $status${i386_refusal:+: ${i386_refusal##*: }}" ;;
+    *) i386_refusal="a 32-bit test program failed with exit status $status${said:+: ${said##*: }}" ;;
   esac
   return 1
 }
