@@ -40,9 +40,10 @@ void TForm1::FormKeyDown(uint16_t& key, ShiftState) {
 
 void TForm1::bnt_ClearClick() {
   // Clear leaves the status line as it found it, however it ends: the count it shows while
-  // deleting goes again at the end.
-  const ScopeExit restoreStatus(
-      [this, before = lbl_Status.Caption()] { lbl_Status.SetCaption(before); });
+  // deleting goes again at the end, and the line as it was is read out for the end.
+  const ScopeExit restoreStatus([this, before = lbl_Status.Caption()] {
+    if (lbl_Status.Caption() != before) lbl_Status.AnnounceCaption(before);
+  });
   const BusyScope busy(monitor_, BusyWork::kDeletion);
   DeleteEntriesOfAllRows(grd, platform_.cache, [this](int done, int total) {
     if (!monitor_) return;

@@ -249,6 +249,13 @@ void CALLBACK FocusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG ch
   if (object == OBJID_CLIENT) focusEvents.emplace_back(window, child);
 }
 
+// The windows that raised a live region event for their client area.
+std::vector<HWND> liveRegionEvents;
+void CALLBACK LiveRegionEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                              DWORD) {
+  if (object == OBJID_CLIENT && child == CHILDID_SELF) liveRegionEvents.push_back(window);
+}
+
 // Lets this thread take hook callbacks until `done` holds or ten seconds pass.
 template <class Done>
 bool PumpUntil(Done&& done) {
@@ -289,12 +296,18 @@ class AccessibleProgramTest : public SeededProgramTest {
   ComPtr<IAccessible> table;
 };
 
-// Each view in turn, as the user chooses it: every row reads its other columns with their
-// captions.
+// Each view in turn, as the user chooses it: the status line is read out when its listing ends,
+// and every row reads its other columns with their captions.
 TEST_F(AccessibleProgramTest, ReadsTheTableItsHeaderAndEveryRowAsListed) {
   const EntryTable& rows = expected.grd;
   HWND status = ChildOf(window, "Static");
   ASSERT_NE(status, nullptr);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                      LiveRegionEvent, processId, 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
   const struct {
     const char* button;
     void (TForm1::*click)();
@@ -305,9 +318,13 @@ TEST_F(AccessibleProgramTest, ReadsTheTableItsHeaderAndEveryRowAsListed) {
     SCOPED_TRACE(view.button);
     if (view.click) {
       (expected.*view.click)();
+      liveRegionEvents.clear();
       PostMessageA(FindWindowExA(window, nullptr, "Button", view.button), BM_CLICK, 0, 0);
-      EXPECT_TRUE(PumpUntil([&] { return TextOf(status) == expected.lbl_Status.Caption(); }))
-          << "the listing ended";
+      EXPECT_TRUE(PumpUntil([&] {
+        return TextOf(status) == expected.lbl_Status.Caption() &&
+               std::find(liveRegionEvents.begin(), liveRegionEvents.end(), status) !=
+                   liveRegionEvents.end();
+      })) << "the status line read out at the end of the listing";
     }
     ASSERT_GT(rows.RowCount(), 2) << "the header row and two entries at least";
     EXPECT_EQ(NameOf(table.Get()), "Entries");
@@ -347,6 +364,7 @@ TEST_F(AccessibleProgramTest, ReadsTheTableItsHeaderAndEveryRowAsListed) {
     }
     ClearAll(children);
   }
+  UnhookWinEvent(hook);
   EXPECT_EQ(rows.Cell(kColSourceUrl, 0), "Source URL");
   EXPECT_EQ(rows.Cell(kColHeader, 0), "Header");
 }
