@@ -245,7 +245,8 @@ class GridAccessible final : public IAccessible {
       const bool selects = flags & (SELFLAG_TAKESELECTION | SELFLAG_ADDSELECTION);
       if (element.row < 0 ? selects : !IsEntryRow(grid, element)) return E_INVALIDARG;
       if (element.row >= 0 && (selects || (flags & SELFLAG_TAKEFOCUS))) grid.ClickRow(element.row);
-      if (flags & SELFLAG_TAKEFOCUS) SetFocus(grid.Handle());
+      // While input is blocked the focus stays where it is, as the current row does.
+      if ((flags & SELFLAG_TAKEFOCUS) && !grid.InputBlocked()) SetFocus(grid.Handle());
       return S_OK;
     });
   }
