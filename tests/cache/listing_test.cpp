@@ -15,6 +15,7 @@
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
+#include "support/ListedUrls.h"
 #include "support/TestEntries.h"
 
 namespace tarnwick {
@@ -66,12 +67,7 @@ class ListingTest : public ::testing::Test {
         },
         buffers);
   }
-  std::vector<std::string> Urls() const {
-    std::vector<std::string> urls;
-    for (int row = 1; row < table.RowCount(); ++row)
-      urls.emplace_back(table.Cell(kColSourceUrl, row));
-    return urls;
-  }
+  std::vector<std::string> Urls() const { return testing::ListedUrls(table); }
 
   FixedLocale locale;
   Cp1252Text text;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cache/Columns.h"
+#include "support/ListedUrls.h"
 #include "support/PortableForm.h"
 #include "support/TestEntries.h"
 #include "window/Form1.h"
@@ -58,13 +59,7 @@ class FormTest : public testing::PortableFormTest<> {
     cache.Add(TestEntry("http://example.com/logo.png", 0x1, 1048576));
   }
 
-  std::vector<std::string> Column0() const {
-    std::vector<std::string> urls;
-    for (int row = 1; row < form.grd.RowCount(); ++row) {
-      urls.emplace_back(form.grd.Cell(kColSourceUrl, row));
-    }
-    return urls;
-  }
+  std::vector<std::string> Column0() const { return testing::ListedUrls(form.grd); }
 };
 
 TEST_F(FormTest, StartUpListsTheContentViewWithContentChosen) {
