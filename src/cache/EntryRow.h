@@ -18,8 +18,7 @@
 
 namespace tarnwick {
 
-// Cookies show only in the Cookies view and history entries only in the History view; an entry
-// with neither flag shows in every view whose enumeration delivers it.
+// Whether an entry of this type shows in the view: see ViewTraits::ownFlag.
 bool BelongsToView(uint32_t cacheEntryType, TViewMode view);
 
 class EntryRowFormatter {
@@ -35,9 +34,8 @@ class EntryRowFormatter {
   // times it formatted) goes, and a setting changed between listings shows in the next one.
   void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
-  // The row's texts: ten, and an eleventh (the header or the history title) in the Content and
-  // History views. A string or header block that does not lie within the record's bytes is
-  // absent, an empty text.
+  // The row's texts: ten, and the view's last column, if it has one. A string or header block that
+  // does not lie within the record's bytes is absent, an empty text.
   std::vector<std::string> RowItems(const DeliveredRecord& delivered, TViewMode view) const;
 
  private:

@@ -55,18 +55,6 @@ class FindGuard {
   UrlCache::FindHandle find_;
 };
 
-const char* PatternFor(TViewMode view) {
-  switch (view) {
-    case vmCookies:
-      return kCookiePattern;
-    case vmHistory:
-      return kHistoryPattern;
-    case vmContent:
-      break;
-  }
-  return nullptr;
-}
-
 // The header row and a cleared trailing row.
 void ResetTable(EntryTable& table) {
   table.SetRowCount(kFirstEntryRow + 1);
@@ -165,7 +153,7 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
     // entries were all filtered out.
     const ScopeExit dropTrailingRow([&table] { table.SetRowCount(TrailingRow(table)); });
     try {
-      ListAll(cache, PatternFor(view), buffers, addEntryRow);
+      ListAll(cache, TraitsOf(view).pattern, buffers, addEntryRow);
     } catch (const StopListing&) {
       // Asked to stop: the listing ends here, as at the cache's last record.
     }
