@@ -6,6 +6,7 @@
 #include "Ratio.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
+#include "cache/StatusTexts.h"
 #include "cache/Summary.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"

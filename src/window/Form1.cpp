@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cache/Listing.h"
-#include "cache/Summary.h"
+#include "cache/StatusTexts.h"
 #include "toolkit/Scaling.h"
 #include "toolkit/ScopeExit.h"
 

@@ -3,6 +3,7 @@
 #include "actions/Opening.h"
 #include "actions/Search.h"
 #include "cache/Columns.h"
+#include "cache/StatusTexts.h"
 #include "toolkit/Keys.h"
 #include "toolkit/ScopeExit.h"
 #include "window/Form1.h"

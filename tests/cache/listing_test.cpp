@@ -11,7 +11,7 @@
 #include "actions/Deletion.h"
 #include "cache/Columns.h"
 #include "cache/EntryRow.h"
-#include "cache/Summary.h"
+#include "cache/StatusTexts.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"

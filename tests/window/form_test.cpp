@@ -277,15 +277,5 @@ TEST(BusyState, DecidesFromTheClockWhatIsDueAndHowACloseEnds) {
   EXPECT_EQ(state.Status(), BusyStatus::kProgress);
 }
 
-TEST(ProgressText, GroupsTheCountsByThrees) {
-  EXPECT_EQ(ListingProgressText(0, {',', '.'}), "Listing... 0 entries");
-  EXPECT_EQ(ListingProgressText(1, {',', '.'}), "Listing... 1 entry");
-  EXPECT_EQ(ListingProgressText(12345, {',', '.'}), "Listing... 12,345 entries");
-  EXPECT_EQ(ListingProgressText(1234567, {'.', ','}), "Listing... 1.234.567 entries");
-  EXPECT_EQ(DeletionProgressText(1200, 40000, {',', '.'}), "Deleting... 1,200 of 40,000");
-  // A locale with no thousands separator set: no NUL that would cut the status line short.
-  EXPECT_EQ(ListingProgressText(12345, {'\0', '.'}), "Listing... 12345 entries");
-}
-
 }  // namespace
 }  // namespace tarnwick
