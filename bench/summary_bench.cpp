@@ -21,8 +21,10 @@ int main() {
   const EntryRowFormatter formatter(locale, text);
   EntryTable table;
   const auto list = [&] {
+    formatter.StartListing();
     RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
       formatter.AddEntryRow(table, record, vmContent);
+      return true;
     });
   };
   list();

@@ -26,12 +26,13 @@ class EntryRowFormatter {
   EntryRowFormatter(Locale& locale, AnsiText& text);
   ~EntryRowFormatter();
 
+  // A new listing: what the formatter kept from the rows of the one before (the texts of the
+  // dates and times it formatted) goes, so that a setting changed between listings shows in the
+  // next one. Rows added before the first call are of one listing too.
+  void StartListing() const;
+
   // Writes the record into the table's last row and adds a new last row after it, to be filled
   // by the next call or removed when the listing ends. An entry of another view adds nothing.
-  //
-  // A listing writes its rows from the first entry row on, so writing that row starts a new
-  // listing: what the formatter kept from the rows of the one before (the texts of the dates and
-  // times it formatted) goes, and a setting changed between listings shows in the next one.
   void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
   // The row's texts: ten, and the view's last column, if it has one. A string or header block that
@@ -49,7 +50,7 @@ class EntryRowFormatter {
 
   Locale& locale_;
   AnsiText& text_;
-  // Kept from row to row of one listing, made afresh at its first row.
+  // Kept from row to row of one listing, made afresh at its start.
   mutable std::unique_ptr<ListingTexts> listing_;
 };
 

@@ -95,10 +95,11 @@ UrlCache::FindHandle FindFirstRecord(UrlCache& cache, const char* pattern, Recor
   }
 }
 
-// Hands every further record to `addEntryRow` until the cache reports the end or fails. The
-// buffer is reused from call to call; when a record does not fit it doubles, and stays doubled.
+// Hands every further record to `addEntryRow` until the cache reports the end or fails, or
+// `addEntryRow` asks to stop. The buffer is reused from call to call; when a record does not fit
+// it doubles, and stays doubled.
 void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buffer,
-                   const std::function<void(const DeliveredRecord&)>& addEntryRow) {
+                   const RowStep& addEntryRow) {
   uint32_t capacity = kStartCapacity;
   void* data = buffer.Take(capacity);
   for (;;) {
@@ -116,20 +117,20 @@ void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buf
     }
     // Code 259 is the end. Any other failure leaves no record in the buffer, and going on would
     // only repeat it, so it ends the listing the same way.
-    if (!delivered) return;
-    addEntryRow(buffer.Record(size));
+    if (!delivered || !addEntryRow(buffer.Record(size))) return;
   }
 }
 
-// Hands every record the cache delivers for `pattern` to `addEntryRow`, in order.
+// Hands every record the cache delivers for `pattern` to `addEntryRow`, in order, until it asks
+// to stop.
 void ListAll(UrlCache& cache, const char* pattern, ListingBuffers& buffers,
-             const std::function<void(const DeliveredRecord&)>& addEntryRow) {
+             const RowStep& addEntryRow) {
   RecordBuffer buffer(buffers);
   uint32_t size = 0;
   UrlCache::FindHandle find = FindFirstRecord(cache, pattern, buffer, size);
   if (!find) return;
   FindGuard guard(cache, find);
-  addEntryRow(buffer.Record(size));
+  if (!addEntryRow(buffer.Record(size))) return;
   buffer.Release();
   ListRemaining(cache, find, buffer, addEntryRow);
 }
@@ -137,14 +138,13 @@ void ListAll(UrlCache& cache, const char* pattern, ListingBuffers& buffers,
 }  // namespace
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const DeliveredRecord&)>& addEntryRow) {
+                                 const RowStep& addEntryRow) {
   HeapListingBuffers heap;
   return RefreshEntryTable(table, cache, view, addEntryRow, heap);
 }
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const DeliveredRecord&)>& addEntryRow,
-                                 ListingBuffers& buffers) {
+                                 const RowStep& addEntryRow, ListingBuffers& buffers) {
   ResetTable(table);
   {
     // However the listing ends, an exception included, the row left for the next record goes:
@@ -152,11 +152,7 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
     // although this listing never delivered it. An empty view ends the same way, like one whose
     // entries were all filtered out.
     const ScopeExit dropTrailingRow([&table] { table.SetRowCount(TrailingRow(table)); });
-    try {
-      ListAll(cache, TraitsOf(view).pattern, buffers, addEntryRow);
-    } catch (const StopListing&) {
-      // Asked to stop: the listing ends here, as at the cache's last record.
-    }
+    ListAll(cache, TraitsOf(view).pattern, buffers, addEntryRow);
   }
   return SummaryOf(table);
 }

@@ -65,14 +65,13 @@ void TForm1::RefreshList() {
     lbl_Status.SetCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
   });
   const BusyScope busy(monitor_, BusyWork::kListing);
+  formatter_.StartListing();
   RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
     AddEntryRow(record);
-    if (!monitor_) return;
-    const bool goOn = monitor_->BusyStep([this](BusyStatus) {
+    // False once the window is closing: a listing changes nothing, so it ends there.
+    return !monitor_ || monitor_->BusyStep([this](BusyStatus) {
       lbl_Status.SetCaption(ListingProgressText(RowsListedSoFar(grd), separators_));
     });
-    // The window is closing: a listing changes nothing, so it ends here.
-    if (!goOn) throw StopListing();
   });
 }
 

@@ -187,7 +187,7 @@ TEST_F(AddEntryRowTest, TimesOfALaterRowAndOfTheNextListing) {
   EXPECT_EQ(later[6] + "|" + later[8], "3/5/2024|3/5/2024 2:07:09 PM");
 
   locale.SetUtcOffsetMinutes(60);
-  table.SetRowCount(2);
+  formatter.StartListing();
   EXPECT_EQ(Row(afternoon, vmCookies)[6], "3/5/2024 3:07:09 PM");
 }
 

@@ -59,11 +59,13 @@ class ListingTest : public ::testing::Test {
 
   ListingSummary List(TViewMode view) {
     int records = 0;
+    formatter.StartListing();
     return RefreshEntryTable(
         table, cache, view,
         [&](const DeliveredRecord& record) {
           if (++records == failingRecord) throw std::runtime_error("formatting failed");
           formatter.AddEntryRow(table, record, view);
+          return true;
         },
         buffers);
   }
@@ -199,6 +201,7 @@ TEST_F(ListingTest, ARowThatCannotBeAddedStillReleasesEverything) {
                    table, cache, vmContent,
                    [&](const DeliveredRecord&) {
                      if (++calls == 2) throw std::runtime_error("out of memory");
+                     return true;
                    },
                    buffers),
                std::runtime_error);

@@ -69,9 +69,11 @@ TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
 
   EntryTable table;
   EntryRowFormatter formatter(locale_, text_);
-  const ListingSummary summary = RefreshEntryTable(
-      table, cache_, view,
-      [&](const DeliveredRecord& record) { formatter.AddEntryRow(table, record, view); });
+  const ListingSummary summary =
+      RefreshEntryTable(table, cache_, view, [&](const DeliveredRecord& record) {
+        formatter.AddEntryRow(table, record, view);
+        return true;
+      });
 
   ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size()) + 1);
   EXPECT_EQ(summary.count, static_cast<int32_t>(expected.size()));
