@@ -26,8 +26,8 @@ void TForm1::FormCreate() {
 
 void TForm1::FormResize() {
   // The margins are the design's, at the density the controls are scaled to.
-  lbl_Status.SetLeft(scale_.Of(8));
-  lbl_Status.SetTop(grd.Top() + grd.Height() + scale_.Of(4));
+  lbl_Status.SetLeft(scale_.Of(kMargin));
+  lbl_Status.SetTop(grd.Top() + grd.Height() + scale_.Of(kStatusGap));
 }
 
 void TForm1::rdo_ContentClick() {
@@ -88,8 +88,8 @@ void TForm1::ClientResized(Size client) {
 
 void TForm1::ScaleControls(Scale scale) {
   // The controls scale from where they are, so by the step from the old scale to the new one.
-  for (Control* control : Controls())
-    control->ScaleBy(scale.num * scale_.den, scale.den * scale_.num);
+  const Scale step = scale.StepFrom(scale_);
+  for (Control* control : Controls()) control->ScaleBy(step.num, step.den);
   scale_ = scale;
 }
 
