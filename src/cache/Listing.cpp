@@ -5,12 +5,15 @@
 
 #include "cache/Columns.h"
 #include "cache/Summary.h"
-#include "toolkit/ScopeExit.h"
+#include "common/ScopeExit.h"
 
 namespace tarnwick {
 namespace {
 
 constexpr uint32_t kStartCapacity = 0x1000;
+// Buffers only grow from the start capacity, so every delivered record holds the fixed part that
+// DeliveredRecord promises.
+static_assert(kStartCapacity >= sizeof(CacheEntryRecord));
 
 // The one buffer a listing holds: taking a new one releases the old one first, and leaving the
 // listing by any path, an exception included, releases it.

@@ -6,8 +6,8 @@
 
 #include "cache/Listing.h"
 #include "cache/StatusTexts.h"
+#include "common/ScopeExit.h"
 #include "toolkit/Scaling.h"
-#include "toolkit/ScopeExit.h"
 
 namespace tarnwick {
 

@@ -12,8 +12,8 @@
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "cache/FileTimeText.h"
+#include "common/ScopeExit.h"
 #include "platform/FileTimeSplit.h"
-#include "toolkit/ScopeExit.h"
 
 namespace tarnwick {
 namespace {

@@ -55,14 +55,14 @@ std::vector<Record> Delivered(UrlCache& cache, TViewMode view) {
 
 std::string Stored(const std::string& text) { return text.empty() ? " " : text; }
 
-class ListingTest : public testing::RealisticSeedSuite<::testing::TestWithParam<TViewMode>> {
+class WineListingTest : public testing::RealisticSeedSuite<::testing::TestWithParam<TViewMode>> {
  protected:
   WinInetCache cache_;
   Win32Locale locale_;
   Win32AnsiText text_;
 };
 
-TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
+TEST_P(WineListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
   const TViewMode view = GetParam();
   const std::vector<Record> expected = Delivered(cache_, view);
   ASSERT_FALSE(expected.empty());
@@ -102,7 +102,7 @@ TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
   EXPECT_EQ(summary.totalBytes, total);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryView, ListingTest,
+INSTANTIATE_TEST_SUITE_P(EveryView, WineListingTest,
                          ::testing::Values(vmContent, vmCookies, vmHistory));
 
 }  // namespace
