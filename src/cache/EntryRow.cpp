@@ -45,13 +45,13 @@ EntryRowFormatter::EntryRowFormatter(Locale& locale, AnsiText& text)
 
 EntryRowFormatter::~EntryRowFormatter() = default;
 
-void EntryRowFormatter::StartListing() const { listing_ = std::make_unique<ListingTexts>(locale_); }
+void EntryRowFormatter::StartListing() const noexcept { listing_.reset(); }
 
 void EntryRowFormatter::AddEntryRow(EntryTable& table, const DeliveredRecord& delivered,
                                     TViewMode view) const {
   if (!BelongsToView(delivered.record->CacheEntryType, view)) return;
   const int row = TrailingRow(table);
-  if (!listing_) StartListing();
+  if (!listing_) listing_ = std::make_unique<ListingTexts>(locale_);
   table.ClearRow(row);
   const Cells cells = CellsOf(delivered, view, *listing_);
   table.AppendToRow(row, std::span(cells.texts.data(), cells.count));

@@ -28,8 +28,9 @@ class EntryRowFormatter {
 
   // A new listing: what the formatter kept from the rows of the one before (the texts of the
   // dates and times it formatted) goes, so that a setting changed between listings shows in the
-  // next one. Rows added before the first call are of one listing too.
-  void StartListing() const;
+  // next one. Rows added before the first call are of one listing too. It takes no memory: what
+  // the new listing keeps is made with its first row.
+  void StartListing() const noexcept;
 
   // Writes the record into the table's last row and adds a new last row after it, to be filled
   // by the next call or removed when the listing ends. An entry of another view adds nothing.
@@ -50,7 +51,7 @@ class EntryRowFormatter {
 
   Locale& locale_;
   AnsiText& text_;
-  // Kept from row to row of one listing, made afresh at its start.
+  // Kept from row to row of one listing; dropped at its start, made at its first row.
   mutable std::unique_ptr<ListingTexts> listing_;
 };
 

@@ -62,9 +62,10 @@ void FileTimeTexts::Write(const FileTime& time, std::string& text) {
     return;
   }
   if (!WriteLocal(time, text)) WriteErrorText(time, text);
+  // The text first: should copying it fail, the slot still pairs the old stamp with its text.
+  stamp.text = text;
   stamp.kept = true;
   stamp.time = time;
-  stamp.text = text;
 }
 
 bool FileTimeTexts::ToLocalFields(const FileTime& time, SystemTime& fields) {

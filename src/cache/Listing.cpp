@@ -148,13 +148,13 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
                                  const RowStep& addEntryRow, ListingBuffers& buffers) {
-  ResetTable(table);
   {
     // However the listing ends, an exception included, the row left for the next record goes:
     // it may still show, or half show, a row of an earlier listing, which Clear would then delete
     // although this listing never delivered it. An empty view ends the same way, like one whose
-    // entries were all filtered out.
+    // entries were all filtered out. Writing the header takes memory too, so it is guarded alike.
     const ScopeExit dropTrailingRow([&table] { table.SetRowCount(TrailingRow(table)); });
+    ResetTable(table);
     ListAll(cache, TraitsOf(view).pattern, buffers, addEntryRow);
   }
   return SummaryOf(table);

@@ -1,6 +1,5 @@
 #include "cache/RowCells.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -18,13 +17,13 @@ RowCells::RowCells(RowCells&& other) noexcept : block_(std::exchange(other.block
 
 RowCells& RowCells::operator=(RowCells&& other) noexcept {
   if (this != &other) {
-    std::free(block_);
+    ::operator delete(block_);
     block_ = std::exchange(other.block_, nullptr);
   }
   return *this;
 }
 
-RowCells::~RowCells() { std::free(block_); }
+RowCells::~RowCells() { ::operator delete(block_); }
 
 std::string_view RowCells::Cell(int col) const {
   if (!block_) return {};
@@ -40,7 +39,7 @@ bool RowCells::SetCell(int col, std::string_view text) {
 
 bool RowCells::Clear() {
   if (!block_) return false;
-  std::free(block_);
+  ::operator delete(block_);
   block_ = nullptr;
   return true;
 }
@@ -65,8 +64,9 @@ void RowCells::Replace(int firstCol, int lastCol, std::span<const std::string_vi
     return;
   }
 
-  auto* fresh = static_cast<uint32_t*>(std::malloc(kOffsetBytes + static_cast<size_t>(total)));
-  if (!fresh) throw std::bad_alloc();
+  // From the same allocator as every other object, so that running out of memory here is
+  // reported, and tested, like anywhere else.
+  auto* fresh = static_cast<uint32_t*>(::operator new(kOffsetBytes + static_cast<size_t>(total)));
   char* bytes = reinterpret_cast<char*>(fresh + kCells);
   uint32_t end = 0;
   for (int col = 0; col < kCells; ++col) {
@@ -79,7 +79,7 @@ void RowCells::Replace(int firstCol, int lastCol, std::span<const std::string_vi
     end += static_cast<uint32_t>(text.size());
     fresh[col] = end;
   }
-  std::free(block_);
+  ::operator delete(block_);
   block_ = fresh;
 }
 

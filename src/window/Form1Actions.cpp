@@ -1,4 +1,6 @@
 // The main window's entry actions: search, deletion and opening.
+#include <utility>
+
 #include "actions/Deletion.h"
 #include "actions/Opening.h"
 #include "actions/Search.h"
@@ -41,9 +43,11 @@ void TForm1::FormKeyDown(uint16_t& key, ShiftState) {
 
 void TForm1::bnt_ClearClick() {
   // Clear leaves the status line as it found it, however it ends: the count it shows while
-  // deleting goes again at the end.
-  const ScopeExit restoreStatus(
-      [this, before = lbl_Status.Caption()] { lbl_Status.SetCaption(before); });
+  // deleting goes again at the end. The saved text is moved back, which takes no memory, so the
+  // line is restored even when memory ran out.
+  const ScopeExit restoreStatus([this, before = lbl_Status.Caption()]() mutable {
+    lbl_Status.SetCaption(std::move(before));
+  });
   const BusyScope busy(monitor_, BusyWork::kDeletion);
   DeleteEntriesOfAllRows(grd, platform_.cache, [this](int done, int total) {
     if (!monitor_) return;

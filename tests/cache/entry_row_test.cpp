@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -118,6 +120,30 @@ TEST(FileTimeToText, LeavesAnUnknownTimePictureToThePlatform) {
     }
   } locale;
   EXPECT_EQ(FileTimeToText(FileTimeOfTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
+}
+
+// Allocations that may still succeed before memory runs out; negative while it never does.
+int allocationsLeft = -1;
+
+// Memory running out at any allocation of a time text: the text a stamp was kept with is its own.
+TEST(FileTimeTexts, AStampIsKeptOnlyWithItsOwnTextWhenMemoryRunsOut) {
+  FixedLocale locale;
+  const FileTime stamp = FileTimeOfTicks(k14h07m09s);
+  for (int allocations = 0;; ++allocations) {
+    FileTimeTexts texts(locale);
+    std::string text;
+    bool written = false;
+    allocationsLeft = allocations;
+    try {
+      texts.Write(stamp, text);
+      written = true;
+    } catch (const std::bad_alloc&) {
+    }
+    allocationsLeft = -1;
+    texts.Write(stamp, text);
+    EXPECT_EQ(text, "3/5/2024 2:07:09 PM") << "memory ran out after " << allocations;
+    if (written) break;
+  }
 }
 
 // A history header block: 20 bytes of other data, then the title as UTF-16LE.
@@ -322,3 +348,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace tarnwick
+
+// Every allocation of the program, made to fail on purpose once tarnwick::allocationsLeft runs
+// out; freed by the matching delete.
+void* operator new(std::size_t size) {
+  if (tarnwick::allocationsLeft == 0) throw std::bad_alloc();
+  if (tarnwick::allocationsLeft > 0) --tarnwick::allocationsLeft;
+  if (void* memory = std::malloc(size ? size : 1)) return memory;
+  throw std::bad_alloc();
+}
+// The compiler pairs the allocation with the library's own delete, not with this one.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#pragma GCC diagnostic pop

@@ -137,14 +137,19 @@ class FormWindowTest : public testing::PortableFormTest<FailingLocale> {
 
   HWND Window(const Control& control) const { return host.WindowOf(control); }
 
-  // The host's clock, moved on by hand, so the timing of progress needs no waiting. Long work
-  // reads it once as it starts and once a record; memory can run out at a given reading.
-  uint32_t now = 0;
+  // The host's clock, moved on by hand or by `tick` at every reading, so the timing of progress
+  // needs no waiting. Long work reads it once as it starts and once a record; memory can run out
+  // at a given reading.
+  uint32_t now = 0, tick = 0;
   int clockReads = 0, memoryRunsOutAt = 0;
-  FormHost host{form, [this] {
+  // The density of the monitor the window opens on, when not the platform's answer.
+  int windowDpi = 0;
+  FormHost host{form,
+                [this] {
                   if (++clockReads == memoryRunsOutAt) outOfMemory = true;
-                  return now;
-                }};
+                  return now += tick;
+                },
+                [this](HWND window) { return windowDpi ? windowDpi : WindowDpi(window); }};
 };
 
 // The layout is designed for a client area of 617 x 421, which the outer size of 625 x 455 gives
@@ -287,6 +292,22 @@ TEST_F(FormWindowTest, ADensityChangeRescalesFontAndControlsAndTakesTheSuggested
   std::vector<Bounds> after;
   for (Control* control : form.Controls()) after.push_back(BoundsInParent(Window(*control)));
   EXPECT_EQ(after, before);
+}
+
+// A window that opens on a monitor of 144 dots per inch, whatever the system's density is.
+class OnA144DpiMonitorTest : public FormWindowTest {
+ protected:
+  OnA144DpiMonitorTest() { windowDpi = 144; }
+};
+
+TEST_F(OnA144DpiMonitorTest, OpensWithTheLayoutOfItsMonitor) {
+  EXPECT_EQ(FontOf(Window(form.Memo1)).lfHeight, -17);
+  RECT client{};
+  GetClientRect(host.Handle(), &client);
+  // 20 / 13: the 144-dpi font's "0" over the design font's, with Wine's fonts.
+  EXPECT_EQ(client.right, MulDiv(TForm1::kDesignClient.width, 20, 13));
+  EXPECT_EQ(client.bottom, MulDiv(TForm1::kDesignClient.height, 20, 13));
+  EXPECT_EQ(BoundsInParent(Window(form.rdo_Content)), (Bounds{480, 12, 100, 26}));
 }
 
 TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTheGrid) {
@@ -448,6 +469,25 @@ TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForAClearToEnd) {
   EXPECT_EQ(host.Handle(), nullptr) << "the close request is carried out once the work ends";
 }
 
+// The window's own procedure, and what the system still kept for the window once its last
+// message was handled.
+WNDPROC hostProcedure = nullptr;
+LRESULT textLengthAtTheEnd = -1;
+
+LRESULT CALLBACK WatchTheLastMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcA(hostProcedure, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) textLengthAtTheEnd = DefWindowProcA(window, WM_GETTEXTLENGTH, 0, 0);
+  return result;
+}
+
+TEST_F(FormWindowTest, ItsLastMessageLetsTheSystemFreeWhatItKeptForTheWindow) {
+  hostProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      host.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchTheLastMessage)));
+  DestroyWindow(host.Handle());
+  EXPECT_EQ(textLengthAtTheEnd, 0) << "the caption is freed by the default handling";
+  EXPECT_EQ(host.Handle(), nullptr);
+}
+
 TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   // A changed setting reaches the form through the real window: the next summary uses it.
   locale.SetNumberSeparators({'.', ','});
@@ -477,12 +517,43 @@ TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   memoryRunsOutAt = clockReads + 2;
   SetTimer(nullptr, 0, 20, ProbeMessageBox);
   SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
-  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "std::bad_alloc."}));
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
   EXPECT_EQ(form.grd.RowCount(), 2);
   EXPECT_EQ(form.grd.Cell(0, 1), "http://a.example/");
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "");
   SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0,00 MB)");
+
+  // Memory runs out as a Clear writes its second count: the status line is the one it found.
+  probe = {};
+  tick = BusyState::kStatusIntervalMs;
+  memoryRunsOutAt = clockReads + 3;
+  SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  SendMessageA(Window(form.bnt_Clear), BM_CLICK, 0, 0);
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
+  EXPECT_EQ(form.grd.Cell(kColUseCount, 2), "DELETED");
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0,00 MB)");
+}
+
+// Memory runs out as the first listing starts, at the first cell it writes: the header's.
+class OutOfMemoryAtStartTest : public FormWindowTest {
+ protected:
+  OutOfMemoryAtStartTest() {
+    // The closed window of the test before left its WM_QUIT, which would end the box at once.
+    MSG quit{};
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    memoryRunsOutAt = 1;
+    SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  }
+};
+
+TEST_F(OutOfMemoryAtStartTest, TheFirstListingEndsWithNoRowAndTheWindowGoesOn) {
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
+  EXPECT_EQ(form.grd.Cell(kColSourceUrl, 0), "") << "the row storage ran out too";
+  EXPECT_EQ(form.grd.RowCount(), 1) << "no row that the listing did not deliver";
+  SendMessageA(Window(form.btn_Refresh), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.grd.Cell(kColSourceUrl, 0), "Source URL");
+  EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0.00 MB)");
 }
 
 }  // namespace

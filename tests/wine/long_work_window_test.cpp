@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -142,21 +144,66 @@ void WaitForStatus(HWND form, const char* prefix) {
   for (int wait = 0; wait < 500 && !testing::TextOf(status).starts_with(prefix); ++wait) Sleep(10);
 }
 
-// Double-clicks the caption as a user would, and tells whether the window became maximised.
-bool MaximisedByTheCaption(HWND form) {
+LRESULT HitTest(HWND form, POINT at) {
+  return SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+}
+
+// A point where the frame reports `part`: down its middle to the caption, then for one of the
+// caption's buttons along the caption from the right.
+POINT FramePoint(HWND form, LRESULT part) {
   RECT frame{};
   GetWindowRect(form, &frame);
   POINT at{(frame.left + frame.right) / 2, frame.top};
-  while (at.y < frame.bottom &&
-         SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)) != HTCAPTION)
-    ++at.y;
-  SetCursorPos(at.x, at.y);
-  INPUT clicks[4] = {};
-  for (int click = 0; click < 4; ++click) {
-    clicks[click].type = INPUT_MOUSE;
-    clicks[click].mi.dwFlags = click % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+  while (at.y < frame.bottom && HitTest(form, at) != HTCAPTION) ++at.y;
+  if (part == HTCAPTION) return at;
+  at.x = frame.right - 1;
+  while (at.x > frame.left && HitTest(form, at) != part) --at.x;
+  return at;
+}
+
+// A coordinate in the units of absolute mouse input, rounded up so that it maps back to `pixel`.
+LONG Absolute(LONG pixel, int screenPixels) {
+  return static_cast<LONG>(((int64_t{pixel} << 16) + screenPixels - 1) / screenPixels);
+}
+
+// Presses the left button `clicks` times at a point of the screen, as a user would. Every press
+// carries its point: a cursor placed beforehand by another call may not be where the press lands.
+void ClickAt(POINT at, int clicks = 1) {
+  std::vector<INPUT> presses(2 * static_cast<size_t>(clicks));
+  for (size_t press = 0; press < presses.size(); ++press) {
+    presses[press].type = INPUT_MOUSE;
+    presses[press].mi.dx = Absolute(at.x, GetSystemMetrics(SM_CXSCREEN));
+    presses[press].mi.dy = Absolute(at.y, GetSystemMetrics(SM_CYSCREEN));
+    presses[press].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE |
+                                (press % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN);
   }
-  SendInput(4, clicks, sizeof clicks[0]);
+  SendInput(static_cast<UINT>(presses.size()), presses.data(), sizeof presses[0]);
+}
+
+void ClickOn(HWND control) {
+  RECT bounds{};
+  GetWindowRect(control, &bounds);
+  ClickAt({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+}
+
+// Presses and releases each key in turn, as a user would type them.
+void Type(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> strokes;
+  for (WORD key : keys) {
+    for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT stroke{};
+      stroke.type = INPUT_KEYBOARD;
+      stroke.ki.wVk = key;
+      stroke.ki.dwFlags = flags;
+      strokes.push_back(stroke);
+    }
+  }
+  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof strokes[0]);
+}
+
+// Double-clicks the caption as a user would, and tells whether the window became maximised.
+bool MaximisedByTheCaption(HWND form) {
+  ClickAt(FramePoint(form, HTCAPTION), 2);
   for (int wait = 0; wait < 100 && !IsZoomed(form); ++wait) Sleep(10);
   return IsZoomed(form) != FALSE;
 }
@@ -198,6 +245,90 @@ TEST_F(LongWorkWindowTest, CommandsDuringTheFirstListingRunNothingTheFrameWorksA
   host.Show(SW_SHOWNORMAL);
   Pump();
   EXPECT_EQ(host.Handle(), nullptr) << "closed";
+}
+
+// What a user does during the first listing: every kind of input the window takes when idle,
+// then a change of the frame's state.
+struct UserDuringListing {
+  // The frame's part the user presses, how often, and the state that gives the window: the
+  // caption twice to maximise it, or the minimise box.
+  LRESULT framePart;
+  int clicks;
+  BOOL(WINAPI* inState)(HWND);
+  bool listingOutlastedTheInput = false;
+};
+
+// The search box: the edit box that is not the detail box.
+HWND SearchBox(HWND form) {
+  HWND edit = nullptr;
+  while ((edit = FindWindowExA(form, edit, "Edit", nullptr)) &&
+         (GetWindowLongPtrA(edit, GWL_STYLE) & ES_MULTILINE)) {
+  }
+  return edit;
+}
+
+// The main window once the long listing has shown it, with its controls.
+HWND ShownForm() {
+  for (int wait = 0; wait < 1000; ++wait) {
+    HWND form = FindWindowA("TarnwickForm", nullptr);
+    if (form && IsWindowVisible(form)) return form;
+    Sleep(10);
+  }
+  return nullptr;
+}
+
+// Types text and Enter into the search box, clicks Clear and Cookies, presses F3, Delete and the
+// menu key on the grid, then changes the frame's state, all as a user would while the first
+// listing runs; and finds out whether it still ran once all that was taken.
+DWORD WINAPI ActWhileListing(void* param) {
+  auto& user = *static_cast<UserDuringListing*>(param);
+  HWND form = ShownForm();
+  WaitForStatus(form, "Listing... ");
+  SetForegroundWindow(form);
+  ClickOn(SearchBox(form));
+  Type({'A', 'B', 'C', VK_RETURN});
+  ClickOn(FindWindowExA(form, nullptr, "Button", "Clear"));
+  ClickOn(FindWindowExA(form, nullptr, "Button", "Cookies"));
+  ClickOn(FindWindowExA(form, nullptr, "TarnwickGrid", nullptr));
+  Type({VK_F3, VK_DELETE, VK_APPS});
+  // The frame's input comes after all the rest: once it took effect, the rest was taken too.
+  ClickAt(FramePoint(form, user.framePart), user.clicks);
+  for (int wait = 0; wait < 500 && !user.inState(form); ++wait) Sleep(10);
+  HWND status = FindWindowExA(form, nullptr, "Static", nullptr);
+  char text[64] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                      1000, &length);
+  user.listingOutlastedTheInput = std::string(text).starts_with("Listing... ");
+  return 0;
+}
+
+// Stray input during long work must never act, not even later: a click on Clear that waited for
+// the listing to end would delete the whole view. The state the user gives the frame stays.
+TEST_F(LongWorkWindowTest, InputDuringTheFirstListingNeverActsAndTheFrameKeepsItsState) {
+  for (UserDuringListing user :
+       {UserDuringListing{HTCAPTION, 2, IsZoomed}, UserDuringListing{HTMINBUTTON, 1, IsIconic}}) {
+    TForm1 listed{real.platform};
+    FormHost window{listed, SlowClock};
+    HANDLE acting = CreateThread(nullptr, 0, ActWhileListing, &user, 0, nullptr);
+    ASSERT_TRUE(window.Create(SW_SHOWNORMAL));
+    MSG message{};
+    for (int wait = 0; wait < 1000 && WaitForSingleObject(acting, 10) == WAIT_TIMEOUT; ++wait)
+      PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    CloseHandle(acting);
+    ASSERT_TRUE(user.listingOutlastedTheInput) << "the listing ended before the input was taken";
+    window.Show(SW_SHOWNORMAL);
+    testing::PumpMessages(window);
+
+    EXPECT_TRUE(user.inState(window.Handle())) << "the state the user gave the frame";
+    EXPECT_EQ(testing::TextOf(window.WindowOf(listed.edt_Search)), "");
+    EXPECT_EQ(testing::TextOf(window.WindowOf(listed.Memo1)), "") << "one empty line";
+    EXPECT_EQ(SendMessageA(window.WindowOf(listed.rdo_Content), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(listed.FViewMode, vmContent);
+    EXPECT_EQ(listed.grd.Row(), 1);
+    EXPECT_EQ(testing::TextOf(window.WindowOf(listed.lbl_Status)), Summary());
+    EXPECT_EQ(ContentKeysInCache(), kEntries) << "nothing deleted";
+  }
 }
 
 // Last: it deletes the seeded entries.

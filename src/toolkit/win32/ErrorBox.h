@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <new>
 #include <string_view>
 
 namespace tarnwick {
@@ -13,11 +14,14 @@ namespace tarnwick {
 // character in lower case. It takes no memory from the heap, so it reports running out of it too.
 void ShowErrorBox(HWND owner, std::string_view message) noexcept;
 
-// Runs `handler`; whatever it throws is reported in the error box, owned by `owner`.
+// Runs `handler`; whatever it throws is reported in the error box, owned by `owner`: its message,
+// or for memory that ran out, "Out of memory".
 template <typename Handler>
 void RunGuarded(HWND owner, Handler&& handler) noexcept {
   try {
     handler();
+  } catch (const std::bad_alloc&) {
+    ShowErrorBox(owner, "Out of memory");
   } catch (const std::exception& error) {
     ShowErrorBox(owner, error.what());
   } catch (...) {

@@ -21,6 +21,17 @@ int ScreenDpi() {
   return dpi;
 }
 
+int WindowDpi(HWND window) {
+  // Looked up, not linked, so the program still starts where the call is missing.
+  using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow) {
+    if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+  }
+  return ScreenDpi();
+}
+
 ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi) {
   HDC screen = GetDC(nullptr);
   ScreenFont result;

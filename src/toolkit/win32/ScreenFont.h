@@ -25,6 +25,10 @@ struct ScreenFont {
 // The density of the screen the program started on, in dots per inch.
 int ScreenDpi();
 
+// The density of the monitor `window` is on, in dots per inch. Where the platform cannot tell
+// (before Windows 10), the screen's.
+int WindowDpi(HWND window);
+
 // `designHeight` is the font's character height in pixels at 96 dots per inch; `dpi` the density
 // to make it for.
 ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi);

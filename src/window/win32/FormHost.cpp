@@ -34,7 +34,8 @@ int StartShowCommand(int showCommand) {
 
 }  // namespace
 
-FormHost::FormHost(TForm1& form, Clock clock) : form_(form), clock_(std::move(clock)) {
+FormHost::FormHost(TForm1& form, Clock clock, Density density)
+    : form_(form), clock_(std::move(clock)), density_(std::move(density)) {
   for (Control* control : form.Controls()) peers_.push_back(MakePeer(*control));
 }
 
@@ -54,7 +55,9 @@ bool FormHost::Create(int showCommand) {
   form_.SetHandle(window_);
   form_.SetBusyMonitor(this);
 
-  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, ScreenDpi());
+  // The window's own density: a per-monitor aware window may open on a monitor whose density is
+  // not the system's, and no WM_DPICHANGED tells it so until it is moved.
+  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, density_(window_));
   if (font_.scale.num != font_.scale.den) {
     form_.ScaleControls(font_.scale);
     SetClientSize({font_.scale.Of(TForm1::kDesignClient.width),
@@ -96,7 +99,9 @@ void FormHost::Show(int showCommand) {
 
 bool FormHost::ShowFrame(int showCommand) {
   if (closing_) return false;
-  ShowWindow(window_, StartShowCommand(showCommand));
+  // A window a long first listing has shown keeps the state the user gave it meanwhile:
+  // maximised, minimised, moved or sized.
+  if (!IsWindowVisible(window_)) ShowWindow(window_, StartShowCommand(showCommand));
   return true;
 }
 

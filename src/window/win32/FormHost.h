@@ -21,8 +21,10 @@ class FormHost final : public BusyMonitor {
  public:
   // Milliseconds from an arbitrary start; what long work does between records is timed by it.
   using Clock = std::function<uint32_t()>;
+  // The density of the monitor a window is on, in dots per inch.
+  using Density = std::function<int(HWND)>;
 
-  explicit FormHost(TForm1& form, Clock clock = GetTickCount);
+  explicit FormHost(TForm1& form, Clock clock = GetTickCount, Density density = WindowDpi);
   FormHost(const FormHost&) = delete;
   FormHost& operator=(const FormHost&) = delete;
   ~FormHost() override;
@@ -32,7 +34,7 @@ class FormHost final : public BusyMonitor {
   // and finishes in view. False when the window could not be made.
   bool Create(int showCommand = SW_SHOWNORMAL);
   // Shows the window as the program's start-up command asks: maximised, minimised without
-  // activation, or normally. Not once it is closing.
+  // activation, or normally. Not once it is closing, and not again once it is shown.
   void Show(int showCommand);
   HWND Handle() const { return window_; }
   HWND WindowOf(const Control& control) const;
@@ -50,7 +52,8 @@ class FormHost final : public BusyMonitor {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
-  // Shows the window, which paints later, unless it is closing. False when it is.
+  // Shows the window, which paints later, unless it is closing or shown already. False when it
+  // is closing.
   bool ShowFrame(int showCommand);
   void SetClientSize(Size client);
   void Command(HWND control, WORD code);
@@ -60,6 +63,7 @@ class FormHost final : public BusyMonitor {
   void DpiChanged(int dpi, const RECT& suggested);
   void RestoreFocus();
   bool CloseRequested();
+  void Destroyed();
 
   bool KeyDown(MSG& message);
   bool CharTyped(MSG& message);
@@ -75,6 +79,7 @@ class FormHost final : public BusyMonitor {
   // The control that gets the focus back when the window is activated again.
   HWND focus_ = nullptr;
   Clock clock_;
+  Density density_;
   // A listing or a Clear is running: no handler may run, and a close request waits or stops it.
   BusyState busy_;
   // A close request was posted when the work ended: the window is not to be shown any more.

@@ -9,11 +9,6 @@ LRESULT CALLBACK FormHost::WindowProc(HWND window, UINT message, WPARAM wParam, 
   auto* host = WindowObject<FormHost>(window, message, lParam);
   if (!host) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCCREATE) host->window_ = window;
-  if (message == WM_NCDESTROY) {
-    UnbindWindowObject(window);
-    host->window_ = nullptr;
-    host->form_.SetHandle(nullptr);
-  }
   // The one boundary for every handler the window's messages run: nothing thrown may cross
   // into the system's message dispatch. The error box reports it and the window carries on.
   LRESULT result = 0;
@@ -22,6 +17,8 @@ LRESULT CALLBACK FormHost::WindowProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The last message unbinds the window, and its default handling still needs the handle.
+  HWND window = window_;
   switch (message) {
     case WM_COMMAND:
       if (lParam) Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
@@ -51,10 +48,19 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
+    case WM_NCDESTROY:
+      Destroyed();
+      break;
     default:
       break;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void FormHost::Destroyed() {
+  UnbindWindowObject(window_);
+  window_ = nullptr;
+  form_.SetHandle(nullptr);
 }
 
 void FormHost::Command(HWND control, WORD code) {
