@@ -10,8 +10,9 @@
 
 namespace tarnwick {
 
-// What changed in a control, so that its view redoes only that.
-enum class ControlAspect : uint8_t { kBounds, kText, kChecked, kTabStop };
+// What changed in a control, so that its view redoes only that. kAnnouncement: the new text is the
+// outcome of work the user waited for, which assistive technology reads out unasked.
+enum class ControlAspect : uint8_t { kBounds, kText, kChecked, kTabStop, kAnnouncement };
 
 class ControlView {
  public:

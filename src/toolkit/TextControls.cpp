@@ -9,6 +9,11 @@ void Label::SetCaption(std::string caption) {
   Changed(ControlAspect::kText);
 }
 
+void Label::AnnounceCaption(std::string caption) {
+  SetCaption(std::move(caption));
+  Changed(ControlAspect::kAnnouncement);
+}
+
 void TextBox::SetText(std::string text) {
   text_ = std::move(text);
   Changed(ControlAspect::kText);

@@ -13,6 +13,9 @@ class Label : public Control {
  public:
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
+  // Shows `caption` and has a screen reader read it out when it is next idle: for the outcome of
+  // work, never for a count that changes while the work runs.
+  void AnnounceCaption(std::string caption);
 
  private:
   std::string caption_;

@@ -62,7 +62,7 @@ void TForm1::RefreshList() {
     // Emptied first, which takes no memory: with none left for the summary, the line then shows
     // no count at all rather than one the table does not hold.
     lbl_Status.SetCaption({});
-    lbl_Status.SetCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
+    lbl_Status.AnnounceCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
   });
   const BusyScope busy(monitor_, BusyWork::kListing);
   formatter_.StartListing();

@@ -43,10 +43,10 @@ void TForm1::FormKeyDown(uint16_t& key, ShiftState) {
 
 void TForm1::bnt_ClearClick() {
   // Clear leaves the status line as it found it, however it ends: the count it shows while
-  // deleting goes again at the end. The saved text is moved back, which takes no memory, so the
-  // line is restored even when memory ran out.
+  // deleting goes again at the end, and the line as it was is read out for the end. The saved
+  // text is moved back, which takes no memory, so the line is restored even when memory ran out.
   const ScopeExit restoreStatus([this, before = lbl_Status.Caption()]() mutable {
-    lbl_Status.SetCaption(std::move(before));
+    if (lbl_Status.Caption() != before) lbl_Status.AnnounceCaption(std::move(before));
   });
   const BusyScope busy(monitor_, BusyWork::kDeletion);
   DeleteEntriesOfAllRows(grd, platform_.cache, [this](int done, int total) {

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
+#include "cache/EntryTable.h"
 #include "toolkit/grid/GridAccessibleLayout.h"
+#include "toolkit/grid/GridAccessibleText.h"
 #include "toolkit/grid/GridGeometry.h"
 
 namespace tarnwick {
@@ -200,6 +205,41 @@ TEST(GridGeometryScaling, ColumnsKeepTheirDraggedWidthsAndTheViewItsPlace) {
   EXPECT_EQ(std::tuple(scaled.RowCount(), scaled.FixedRows(), scaled.ClientWidth(),
                        scaled.ClientHeight(), scaled.TopRow(), scaled.LeftCol()),
             std::tuple(1000, 1, 585, 209, 500, 2));
+}
+
+TEST(GridGeometryAccessibility, RowsReadTheirOtherShownColumnsWithCaptions) {
+  using namespace std::string_view_literals;
+  EntryTable table;
+  table.SetRowCount(2);
+  for (int col = 0; col < 11; ++col) {
+    std::string caption = "C";
+    caption += std::to_string(col);
+    table.SetCell(col, 0, caption);
+  }
+  table.SetCell(4, 0, "");
+  const std::string header(3000, 'h');
+  const struct {
+    std::vector<std::string_view> cells;
+    std::string description;
+  } cases[] = {
+      {{"url", "file", "type"}, "C1: file, C2: type"},
+      // The blank of an empty item and an empty cell show nothing; two blanks show something.
+      {{"url", " ", "", "3", "  "}, "C3: 3,   "},
+      {{"url", "a\0hidden"sv, "\0"sv}, "C1: a"},
+      {{"url", "", "", "", "", "", "", "", "", "", header}, "C10: " + header},
+      {{"url"}, ""},
+  };
+  for (const auto& c : cases) {
+    table.ClearRow(1);
+    for (size_t col = 0; col < c.cells.size(); ++col)
+      table.SetCell(static_cast<int>(col), 1, c.cells[col]);
+    EXPECT_EQ(RowDescription(table, 1), c.description) << c.cells.size();
+  }
+  EXPECT_EQ(RowDescription(table, 0), "") << "the header row";
+  EXPECT_EQ(ColumnCaption(table, 7), "C7");
+  table.SetFixedRows(0);
+  EXPECT_EQ(ColumnCaption(table, 7), "");
+  EXPECT_EQ(RowDescription(table, 0), "C1, C2, C3, C5, C6, C7, C8, C9, C10") << "no captions";
 }
 
 TEST(GridGeometryScrolling, TopRowStaysWithinLimitsAsShapeAndSizeChange) {

@@ -42,6 +42,21 @@ class RecordingMonitor : public BusyMonitor {
   const Label& status_;
 };
 
+// The texts of a label that were read out, as its view was told.
+class AnnouncedTexts : public ControlView {
+ public:
+  explicit AnnouncedTexts(Label& label) : label_(label) { label_.SetView(this); }
+  ~AnnouncedTexts() override { label_.SetView(nullptr); }
+  void ControlChanged(ControlAspect aspect) override {
+    if (aspect == ControlAspect::kAnnouncement) texts.push_back(label_.Caption());
+  }
+
+  std::vector<std::string> texts;
+
+ private:
+  Label& label_;
+};
+
 size_t LineBreaks(const std::string& text) {
   size_t breaks = 0;
   for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
@@ -205,6 +220,7 @@ TEST_F(FormTest, HostileEnvironmentListsAndSearchesWithoutFailing) {
 
 TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummarisesWhatItListed) {
   RecordingMonitor monitor(form.lbl_Status);
+  AnnouncedTexts announced(form.lbl_Status);
   form.SetBusyMonitor(&monitor);
   form.FormCreate();
   EXPECT_EQ(monitor.works, std::vector<BusyWork>{BusyWork::kListing});
@@ -214,6 +230,8 @@ TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummaris
             (std::vector<std::string>{"Listing... 0 entries", "Listing... 0 entries",
                                       "Listing... 1 entry", "Listing... 2 entries"}));
   EXPECT_EQ(form.lbl_Status.Caption(), "2 entries in 1,049,576 bytes (1.00 MB)");
+  EXPECT_EQ(announced.texts, std::vector<std::string>{form.lbl_Status.Caption()})
+      << "the summary is read out, the progress counts are not";
 
   // The failure comes after the first row, with the earlier listing's second row still behind it;
   // a stop there (the window closing) ends the listing the same way, only without an error.
@@ -244,6 +262,7 @@ TEST_F(FormTest, MonitorSeesEveryRecordAndEveryDeletionAndAFailedListingSummaris
   EXPECT_EQ(monitor.shown,
             (std::vector<std::string>{"Deleting... 1 of 2", "Closing when the deletion ends..."}));
   EXPECT_EQ(form.lbl_Status.Caption(), "listed");
+  EXPECT_EQ(announced.texts.back(), "listed") << "the end of Clear is read out";
 }
 
 // Between two records the busy state answers other programs every 10 ms, writes the status line

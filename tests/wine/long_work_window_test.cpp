@@ -1,11 +1,14 @@
 // Long work in the real window over Wine's real URL cache, seeded with thousands of entries: the
 // first listing shows the window while it runs, commands sent from another thread meanwhile run
 // no handler while the frame works, a close request ends a listing at once and waits for a
-// Clear, which keeps answering and shows how far it got.
+// Clear, which keeps answering, a screen reader's calls included, and shows how far it got.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <windows.h>
+#include <wrl/client.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -19,6 +22,7 @@
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
 #include "support/WindowText.h"
+#include "toolkit/win32/MessageLoop.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
@@ -44,16 +48,21 @@ int ContentKeysInCache() {
 
 // Watches the window from another thread as a screen reader would: whether it is visible, and
 // what its status line says, every few milliseconds until told to stop. Given `closeAt`, it posts
-// a close request once the status line starts with it.
+// a close request once the status line starts with it. Told to `askGrid`, it also asks the grid
+// for its rows through the accessibility interface, from an apartment of its own, and once the
+// status line counts deletions it selects and clicks a row that way.
 class Watcher {
  public:
   struct Sample {
     bool visible;
     bool answered;
     std::string status;
+    // How long the grid took to give its row count; -1 when it was not asked.
+    double gridMs = -1;
   };
 
-  explicit Watcher(const char* closeAt = nullptr) : closeAt_(closeAt) {
+  explicit Watcher(const char* closeAt = nullptr, bool askGrid = false)
+      : closeAt_(closeAt), askGrid_(askGrid) {
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
   }
   ~Watcher() { Stop(); }
@@ -62,8 +71,10 @@ class Watcher {
       stop_ = true;
       // Answers the watcher's last question while waiting for it.
       MSG message{};
-      while (WaitForSingleObject(thread_, 10) == WAIT_TIMEOUT)
+      while (WaitForSingleObject(thread_, 10) == WAIT_TIMEOUT) {
         PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+        AnswerComCalls();
+      }
       CloseHandle(thread_);
       thread_ = nullptr;
     }
@@ -72,8 +83,30 @@ class Watcher {
 
  private:
   static DWORD WINAPI Run(void* self) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     static_cast<Watcher*>(self)->Watch();
+    CoUninitialize();
     return 0;
+  }
+
+  // The grid's row count, timed, and the actions once.
+  void AskGrid(HWND form, Sample& sample) {
+    HWND grid = FindWindowExA(form, nullptr, "TarnwickGrid", nullptr);
+    if (!table_ && (!grid || FAILED(AccessibleObjectFromWindow(
+                                 grid, static_cast<DWORD>(OBJID_CLIENT), IID_PPV_ARGS(&table_)))))
+      return;
+    const auto start = std::chrono::steady_clock::now();
+    LONG rows = 0;
+    if (FAILED(table_->get_accChildCount(&rows))) return;
+    sample.gridMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (acted_ || !sample.status.starts_with("Deleting... ")) return;
+    VARIANT third{};
+    third.vt = VT_I4;
+    third.lVal = 4;
+    table_->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, third);
+    table_->accDoDefaultAction(third);
+    acted_ = true;
   }
   void Watch() {
     while (!stop_) {
@@ -87,13 +120,18 @@ class Watcher {
           SendMessageTimeoutA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                               SMTO_NORMAL, 1000, &length) != 0;
       samples_.push_back({IsWindowVisible(form) != FALSE, answered, text});
+      if (askGrid_) AskGrid(form, samples_.back());
       if (!closeAt_ || !samples_.back().status.starts_with(closeAt_)) continue;
       PostMessageA(form, WM_CLOSE, 0, 0);
       closeAt_ = nullptr;
     }
+    table_.Reset();
   }
 
   const char* closeAt_;
+  const bool askGrid_;
+  Microsoft::WRL::ComPtr<IAccessible> table_;
+  bool acted_ = false;
   HANDLE thread_ = nullptr;
   std::atomic<bool> stop_ = false;
   std::vector<Sample> samples_;
@@ -101,6 +139,10 @@ class Watcher {
 
 class LongWorkWindowTest : public ::testing::Test {
  protected:
+  // The program's thread is an apartment of its own, as WinMain makes it.
+  LongWorkWindowTest() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+  ~LongWorkWindowTest() override { CoUninitialize(); }
+
   static void SetUpTestSuite() {
     seeder_ = new seed::CacheSeeder;
     ASSERT_TRUE(seed::SeedSyntheticEntries(*seeder_, kEntries)) << seeder_->Error();
@@ -339,18 +381,25 @@ TEST_F(LongWorkWindowTest, ClearAnswersShowsItsCountAndClosesOnlyWhenItEnds) {
   const std::string before = form.lbl_Status.Caption();
 
   // A close request a third of the way.
-  Watcher watcher("Deleting... 1,");
+  Watcher watcher("Deleting... 1,", true);
   SendMessageA(host.WindowOf(form.bnt_Clear), BM_CLICK, 0, 0);
   const std::vector<Watcher::Sample> samples = watcher.Stop();
 
   bool counted = false, closing = false;
+  int gridAnswers = 0;
   for (const Watcher::Sample& sample : samples) {
     EXPECT_TRUE(sample.answered);
     counted |= sample.status.starts_with("Deleting... ") && sample.status.ends_with(" of 3,000");
     closing |= sample.status == "Closing when the deletion ends...";
+    if (sample.gridMs < 0 || !sample.status.starts_with("Deleting... ")) continue;
+    ++gridAnswers;
+    EXPECT_LT(sample.gridMs, 250) << "the grid answers while Clear runs";
   }
   EXPECT_TRUE(counted);
   EXPECT_TRUE(closing);
+  EXPECT_GE(gridAnswers, 3);
+  EXPECT_EQ(form.grd.Row(), 1) << "no row selected or clicked while Clear ran";
+  EXPECT_NE(GetFocus(), host.WindowOf(form.grd));
   EXPECT_EQ(form.lbl_Status.Caption(), before);
   for (int row = 1; row < form.grd.RowCount(); ++row)
     EXPECT_EQ(form.grd.Cell(kColUseCount, row), "DELETED") << row;

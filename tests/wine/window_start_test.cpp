@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -189,6 +190,25 @@ std::string NameOf(IAccessible* object, long child = CHILDID_SELF) {
   return Narrow(name);
 }
 
+std::string DescriptionOf(IAccessible* object, long child = CHILDID_SELF) {
+  BSTR description = nullptr;
+  EXPECT_TRUE(SUCCEEDED(object->get_accDescription(Child(child), &description)));
+  return Narrow(description);
+}
+
+// What a row's description reads, from the rule: "Caption: text" for each column after the
+// first whose cell shows something, the blank of an empty item being nothing.
+std::string DescribedRow(const EntryTable& rows, int row) {
+  std::string described;
+  for (int col = 1; col < rows.ColCount(); ++col) {
+    const std::string_view text = rows.ShownText(col, row);
+    if (text.empty() || text == " ") continue;
+    if (!described.empty()) described += ", ";
+    described.append(rows.ShownText(col, 0)).append(": ").append(text);
+  }
+  return described;
+}
+
 long LongOf(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), IAccessible* object,
             long child = CHILDID_SELF) {
   VARIANT value;
@@ -223,6 +243,13 @@ void ClearAll(std::vector<VARIANT>& children) {
 std::vector<std::pair<HWND, long>> focusEvents;
 void CALLBACK FocusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
   if (object == OBJID_CLIENT) focusEvents.emplace_back(window, child);
+}
+
+// The windows that raised a live region event for their client area.
+std::vector<HWND> liveRegionEvents;
+void CALLBACK LiveRegionEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                              DWORD) {
+  if (object == OBJID_CLIENT && child == CHILDID_SELF) liveRegionEvents.push_back(window);
 }
 
 // Lets this thread take hook callbacks until `done` holds or ten seconds pass.
@@ -265,32 +292,75 @@ class AccessibleProgramTest : public SeededProgramTest {
   ComPtr<IAccessible> table;
 };
 
+// Each view in turn, as the user chooses it: the status line is read out when its listing ends,
+// and every row reads its other columns with their captions.
 TEST_F(AccessibleProgramTest, ReadsTheTableItsHeaderAndEveryRowAsListed) {
   const EntryTable& rows = expected.grd;
-  ASSERT_GT(rows.RowCount(), 3);
-  EXPECT_EQ(NameOf(table.Get()), "Entries");
-  EXPECT_EQ(LongOf(&IAccessible::get_accRole, table.Get()), ROLE_SYSTEM_TABLE);
-
-  std::vector<VARIANT> children = ChildrenOf(table.Get());
-  ASSERT_EQ(children.size(), static_cast<size_t>(rows.RowCount()))
-      << "the header row and every entry";
-  for (int row = 0; row < rows.RowCount(); ++row) {
-    ComPtr<IAccessible> object = ObjectOf(children[static_cast<size_t>(row)]);
-    ASSERT_TRUE(object) << row;
-    EXPECT_EQ(LongOf(&IAccessible::get_accRole, object.Get()), ROLE_SYSTEM_ROW);
-    EXPECT_EQ(NameOf(object.Get()), rows.Cell(kColSourceUrl, row)) << row;
-    std::vector<VARIANT> cells = ChildrenOf(object.Get());
-    ASSERT_EQ(cells.size(), 11u);
-    // Every cell of the header row, and the first of each entry row.
-    for (int col = 0; col < (row == 0 ? 11 : 1); ++col) {
-      const long id = cells[static_cast<size_t>(col)].lVal;
-      EXPECT_EQ(NameOf(object.Get(), id), rows.Cell(col, row)) << row << "," << col;
-      EXPECT_EQ(LongOf(&IAccessible::get_accRole, object.Get(), id),
-                row == 0 ? ROLE_SYSTEM_COLUMNHEADER : ROLE_SYSTEM_CELL);
+  HWND status = ChildOf(window, "Static");
+  ASSERT_NE(status, nullptr);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                      LiveRegionEvent, processId, 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  const struct {
+    const char* button;
+    void (TForm1::*click)();
+  } views[] = {{"Content", nullptr},
+               {"Cookies", &TForm1::rdo_CookieClick},
+               {"History", &TForm1::rdo_HistoryClick}};
+  for (const auto& view : views) {
+    SCOPED_TRACE(view.button);
+    if (view.click) {
+      (expected.*view.click)();
+      liveRegionEvents.clear();
+      PostMessageA(FindWindowExA(window, nullptr, "Button", view.button), BM_CLICK, 0, 0);
+      EXPECT_TRUE(PumpUntil([&] {
+        return TextOf(status) == expected.lbl_Status.Caption() &&
+               std::find(liveRegionEvents.begin(), liveRegionEvents.end(), status) !=
+                   liveRegionEvents.end();
+      })) << "the status line read out at the end of the listing";
     }
-    ClearAll(cells);
+    ASSERT_GT(rows.RowCount(), 2) << "the header row and two entries at least";
+    EXPECT_EQ(NameOf(table.Get()), "Entries");
+    EXPECT_EQ(LongOf(&IAccessible::get_accRole, table.Get()), ROLE_SYSTEM_TABLE);
+
+    std::vector<VARIANT> children = ChildrenOf(table.Get());
+    ASSERT_EQ(children.size(), static_cast<size_t>(rows.RowCount()))
+        << "the header row and every entry";
+    for (int row = 0; row < rows.RowCount(); ++row) {
+      ComPtr<IAccessible> object = ObjectOf(children[static_cast<size_t>(row)]);
+      ASSERT_TRUE(object) << row;
+      EXPECT_EQ(LongOf(&IAccessible::get_accRole, object.Get()), ROLE_SYSTEM_ROW);
+      EXPECT_EQ(NameOf(object.Get()), rows.Cell(kColSourceUrl, row)) << row;
+      if (row > 0) {
+        const std::string description = DescriptionOf(object.Get());
+        EXPECT_EQ(description, DescribedRow(rows, row)) << row;
+        EXPECT_NE(description.find(": "), std::string::npos) << row;
+        if (view.click == &TForm1::rdo_CookieClick) {
+          EXPECT_EQ(description.find("Header"), std::string::npos) << row;
+        }
+      }
+      std::vector<VARIANT> cells = ChildrenOf(object.Get());
+      ASSERT_EQ(cells.size(), 11u);
+      // Every cell of the header row, and the first of each entry row; each entry cell's
+      // description is its column's caption.
+      for (int col = 0; col < 11; ++col) {
+        const long id = cells[static_cast<size_t>(col)].lVal;
+        if (row > 0) {
+          EXPECT_EQ(DescriptionOf(object.Get(), id), rows.Cell(col, 0)) << row;
+        }
+        if (row > 0 && col > 0) continue;
+        EXPECT_EQ(NameOf(object.Get(), id), rows.Cell(col, row)) << row << "," << col;
+        EXPECT_EQ(LongOf(&IAccessible::get_accRole, object.Get(), id),
+                  row == 0 ? ROLE_SYSTEM_COLUMNHEADER : ROLE_SYSTEM_CELL);
+      }
+      ClearAll(cells);
+    }
+    ClearAll(children);
   }
-  ClearAll(children);
+  UnhookWinEvent(hook);
   EXPECT_EQ(rows.Cell(kColSourceUrl, 0), "Source URL");
   EXPECT_EQ(rows.Cell(kColHeader, 0), "Header");
 }

@@ -24,6 +24,24 @@ void TakeInput(MSG& message, HWND frame) {
   }
 }
 
+// The window through which COM hands this thread the calls that other apartments and processes
+// make to its objects, the accessible grid's among them: Wine's and Windows' COM post them to a
+// window of this class; null until COM made one for this thread.
+HWND ComApartmentWindow() {
+  static thread_local HWND known = nullptr;
+  if (known && IsWindow(known)) return known;
+  known = nullptr;
+  const DWORD thread = GetCurrentThreadId();
+  // Wine makes it a message-only window, Windows a hidden top-level one.
+  for (HWND parent : {HWND_MESSAGE, HWND{}}) {
+    HWND found = nullptr;
+    while ((found = FindWindowExA(parent, found, "OleMainThreadWndClass", nullptr))) {
+      if (GetWindowThreadProcessId(found, nullptr) == thread) return known = found;
+    }
+  }
+  return nullptr;
+}
+
 void DispatchPosted(HWND frame, UINT message) {
   MSG posted{};
   while (PeekMessageA(&posted, frame, message, message, PM_REMOVE)) DispatchMessageA(&posted);
@@ -41,6 +59,13 @@ int RunMessageLoop(const std::function<bool(MSG&)>& preTranslate) {
   return static_cast<int>(message.wParam);
 }
 
+void AnswerComCalls() {
+  HWND apartment = ComApartmentWindow();
+  if (!apartment) return;
+  MSG call{};
+  while (PeekMessageA(&call, apartment, 0, 0, PM_REMOVE)) DispatchMessageA(&call);
+}
+
 void KeepFrameWorking(HWND frame, bool paint) {
   // The user's input in the order it came, so a press on the caption and the moves after it stay
   // together; each PeekMessage answers the messages sent meanwhile first.
@@ -54,6 +79,7 @@ void KeepFrameWorking(HWND frame, bool paint) {
   // Alt+F4 posts its command, and another program may post a close request.
   DispatchPosted(frame, WM_SYSCOMMAND);
   DispatchPosted(frame, WM_CLOSE);
+  AnswerComCalls();
   if (!paint) return;
   while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&message);
 }

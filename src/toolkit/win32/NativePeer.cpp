@@ -62,6 +62,9 @@ void NativePeer::ControlChanged(ControlAspect aspect) {
     case ControlAspect::kChecked:
       ShowChecked();
       break;
+    case ControlAspect::kAnnouncement:
+      Announce();
+      break;
     case ControlAspect::kTabStop: {
       const LONG_PTR style = GetWindowLongPtrA(window_, GWL_STYLE);
       const LONG_PTR tabStop = WS_TABSTOP;
@@ -69,6 +72,17 @@ void NativePeer::ControlChanged(ControlAspect aspect) {
       break;
     }
   }
+}
+
+void NativePeer::Announce() {
+  // A screen reader reads a live region's new text once it finishes what it is saying, when the
+  // region is polite; it learns that from the window's annotation, made before the first event.
+  // Where the platform cannot annotate, the event still reaches those who listen for it.
+  if (!liveRegion_) {
+    AnnotatePoliteLiveRegion(window_);
+    liveRegion_ = true;
+  }
+  NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void NativePeer::HoldBounds() { holdingBounds_ = true; }

@@ -58,12 +58,14 @@ class NativePeer : public ControlView {
 
  private:
   void ShowBounds();
+  void Announce();
 
   Control& model_;
   PeerWindow kind_;
   HWND window_ = nullptr;
   bool holdingBounds_ = false;
   bool boundsHeld_ = false;
+  bool liveRegion_ = false;
 };
 
 }  // namespace tarnwick

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "toolkit/grid/GridAccessibleLayout.h"
+#include "toolkit/grid/GridAccessibleText.h"
 #include "toolkit/win32/grid/GridControl.h"
 
 namespace tarnwick {
@@ -178,7 +179,18 @@ class GridAccessible final : public IAccessible {
     });
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override { return None(value); }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override { return None(text); }
+  // An entry row's description reads its other columns with their captions; an entry cell's
+  // names its column. The header row's cells have the captions as their names already.
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+    if (!text) return E_POINTER;
+    *text = nullptr;
+    return WithElement(child, [&](GridControl& grid, const Element& element) {
+      if (element.row < grid.Geometry().FixedRows()) return DISP_E_MEMBERNOTFOUND;
+      *text = element.col < 0 ? ToBstr(RowDescription(grid.Table(), element.row))
+                              : ToBstr(ColumnCaption(grid.Table(), element.col));
+      return *text ? S_OK : S_FALSE;
+    });
+  }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return None(help); }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* keys) override {
     return None(keys);
@@ -233,7 +245,8 @@ class GridAccessible final : public IAccessible {
       const bool selects = flags & (SELFLAG_TAKESELECTION | SELFLAG_ADDSELECTION);
       if (element.row < 0 ? selects : !IsEntryRow(grid, element)) return E_INVALIDARG;
       if (element.row >= 0 && (selects || (flags & SELFLAG_TAKEFOCUS))) grid.ClickRow(element.row);
-      if (flags & SELFLAG_TAKEFOCUS) SetFocus(grid.Handle());
+      // While input is blocked the focus stays where it is, as the current row does.
+      if ((flags & SELFLAG_TAKEFOCUS) && !grid.InputBlocked()) SetFocus(grid.Handle());
       return S_OK;
     });
   }

@@ -38,6 +38,7 @@ class GridControl : private GridModelObserver {
   // them, so it never moves the table's current row or opens its menu; a drag under way ends
   // without a click.
   void BlockInput(bool blocked);
+  bool InputBlocked() const { return inputBlocked_; }
 
   // Right click: at the pointer; menu key or Shift+F10: at the grid's top-left corner.
   std::function<void(POINT screen)> OnContextMenu;
