@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileTimeSplit.h"
 #include "platform/portable/MemoryUrlCache.h"
 
 namespace tarnwick::bench {
@@ -11,7 +12,7 @@ namespace tarnwick::bench {
 inline MemoryCacheEntry ContentEntry(int n) {
   const std::string id = std::to_string(n);
   const uint64_t time = 133'541'212'290'000'000 + static_cast<uint64_t>(n) * 10'000'000;
-  const FileTime stamp{static_cast<uint32_t>(time), static_cast<uint32_t>(time >> 32)};
+  const FileTime stamp = FileTimeOfTicks(time);
   return {.sourceUrl = "https://static.example-cdn.test/assets/img/" + id + "/photo.jpg?v=3",
           .localFile =
               "C:\\users\\user\\Temp\\Temporary Internet Files\\Content.IE5\\AB12CD34\\"

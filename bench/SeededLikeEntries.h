@@ -6,21 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileTimeSplit.h"
 #include "platform/portable/MemoryUrlCache.h"
 
 namespace tarnwick::bench {
-
-inline FileTime Ticks(uint64_t ticks) {
-  return {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
-}
 
 inline MemoryCacheEntry SeededLikeEntry(int i) {
   MemoryCacheEntry entry;
   entry.sourceUrl =
       "http://bench.example.com/item/" + std::to_string(i) + "?page=" + std::to_string(i % 97);
   entry.header = std::string(1024, 'h');
-  entry.lastModified = Ticks(133'541'212'290'000'000);  // 5 March 2024, 14:07:09
-  entry.lastAccess = Ticks(134'412'300'000'000'000 + uint64_t(i) * 10'000'000);  // December 2026
+  entry.lastModified = FileTimeOfTicks(133'541'212'290'000'000);  // 5 March 2024, 14:07:09
+  entry.lastAccess =
+      FileTimeOfTicks(134'412'300'000'000'000 + uint64_t(i) * 10'000'000);  // December 2026
   entry.lastSync = entry.lastAccess;
   return entry;
 }

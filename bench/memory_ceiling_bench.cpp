@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
         formatter.AddEntryRow(table, record, vmContent);
         if (++rows % 4096 == 0)
           peak = std::max(peak, static_cast<double>(bench::Counters().PagefileUsage));
+        return true;
       });
   const PROCESS_MEMORY_COUNTERS end = bench::Counters();
   peak = std::max(

@@ -6,6 +6,7 @@
 #include "Ratio.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
+#include "cache/StatusTexts.h"
 #include "cache/Summary.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
@@ -20,8 +21,10 @@ int main() {
   const EntryRowFormatter formatter(locale, text);
   EntryTable table;
   const auto list = [&] {
+    formatter.StartListing();
     RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
       formatter.AddEntryRow(table, record, vmContent);
+      return true;
     });
   };
   list();

@@ -42,6 +42,7 @@ RunResult DeleteListed(bool ours) {
   EntryTable table;
   RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
     formatter.AddEntryRow(table, record, vmContent);
+    return true;
   });
   RunResult result;
   result.listed = table.RowCount() - kFirstEntryRow;

@@ -65,8 +65,10 @@ int main(int argc, char** argv) {
   int bareEntries = 0;
   ListingSummary summary{};
   const auto list = [&] {
+    formatter.StartListing();
     summary = RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
       formatter.AddEntryRow(table, record, vmContent);
+      return true;
     });
   };
   const auto bare = [&] { bareEntries = bench::BareLoop(); };

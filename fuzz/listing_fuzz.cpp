@@ -292,7 +292,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
     try {
       summary = RefreshEntryTable(
           table, cache, view,
-          [&](const DeliveredRecord& record) { formatter.AddEntryRow(table, record, view); },
+          [&](const DeliveredRecord& record) {
+            formatter.AddEntryRow(table, record, view);
+            return true;
+          },
           buffers);
     } catch (const std::runtime_error&) {
       thrown = true;

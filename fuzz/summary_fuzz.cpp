@@ -8,6 +8,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
+#include "cache/StatusTexts.h"
 #include "cache/Summary.h"
 
 namespace tarnwick {

@@ -34,9 +34,10 @@ struct EntryRowFormatter::ListingTexts {
 };
 
 bool BelongsToView(uint32_t cacheEntryType, TViewMode view) {
-  if ((cacheEntryType & kCookieCacheEntry) && view != vmCookies) return false;
-  if ((cacheEntryType & kUrlHistoryCacheEntry) && view != vmHistory) return false;
-  return true;
+  uint32_t othersFlags = 0;
+  for (const ViewTraits& other : kViews) othersFlags |= other.ownFlag;
+  othersFlags &= ~TraitsOf(view).ownFlag;
+  return (cacheEntryType & othersFlags) == 0;
 }
 
 EntryRowFormatter::EntryRowFormatter(Locale& locale, AnsiText& text)
@@ -44,11 +45,13 @@ EntryRowFormatter::EntryRowFormatter(Locale& locale, AnsiText& text)
 
 EntryRowFormatter::~EntryRowFormatter() = default;
 
+void EntryRowFormatter::StartListing() const noexcept { listing_.reset(); }
+
 void EntryRowFormatter::AddEntryRow(EntryTable& table, const DeliveredRecord& delivered,
                                     TViewMode view) const {
   if (!BelongsToView(delivered.record->CacheEntryType, view)) return;
   const int row = TrailingRow(table);
-  if (row == kFirstEntryRow || !listing_) listing_ = std::make_unique<ListingTexts>(locale_);
+  if (!listing_) listing_ = std::make_unique<ListingTexts>(locale_);
   table.ClearRow(row);
   const Cells cells = CellsOf(delivered, view, *listing_);
   table.AppendToRow(row, std::span(cells.texts.data(), cells.count));
@@ -87,11 +90,12 @@ EntryRowFormatter::Cells EntryRowFormatter::CellsOf(const DeliveredRecord& deliv
     listing.times.Write(times[i], listing.timeTexts[i]);
     add(listing.timeTexts[i]);
   }
-  if (view == vmCookies) return cells;
+  const LastColumn last = TraitsOf(view).lastColumn;
+  if (last == LastColumn::kNone) return cells;
   const std::string_view header =
       BlockInRecord(delivered, record.lpHeaderInfo, record.dwHeaderInfoSize)
           .value_or(std::string_view());
-  if (view == vmContent) {
+  if (last == LastColumn::kHeader) {
     // The whole block as stored: it is not NUL-terminated and may hold NULs and line breaks.
     add(header);
   } else {

@@ -18,8 +18,7 @@
 
 namespace tarnwick {
 
-// Cookies show only in the Cookies view and history entries only in the History view; an entry
-// with neither flag shows in every view whose enumeration delivers it.
+// Whether an entry of this type shows in the view: see ViewTraits::ownFlag.
 bool BelongsToView(uint32_t cacheEntryType, TViewMode view);
 
 class EntryRowFormatter {
@@ -27,17 +26,18 @@ class EntryRowFormatter {
   EntryRowFormatter(Locale& locale, AnsiText& text);
   ~EntryRowFormatter();
 
+  // A new listing: what the formatter kept from the rows of the one before (the texts of the
+  // dates and times it formatted) goes, so that a setting changed between listings shows in the
+  // next one. Rows added before the first call are of one listing too. It takes no memory: what
+  // the new listing keeps is made with its first row.
+  void StartListing() const noexcept;
+
   // Writes the record into the table's last row and adds a new last row after it, to be filled
   // by the next call or removed when the listing ends. An entry of another view adds nothing.
-  //
-  // A listing writes its rows from the first entry row on, so writing that row starts a new
-  // listing: what the formatter kept from the rows of the one before (the texts of the dates and
-  // times it formatted) goes, and a setting changed between listings shows in the next one.
   void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
-  // The row's texts: ten, and an eleventh (the header or the history title) in the Content and
-  // History views. A string or header block that does not lie within the record's bytes is
-  // absent, an empty text.
+  // The row's texts: ten, and the view's last column, if it has one. A string or header block that
+  // does not lie within the record's bytes is absent, an empty text.
   std::vector<std::string> RowItems(const DeliveredRecord& delivered, TViewMode view) const;
 
  private:
@@ -51,7 +51,7 @@ class EntryRowFormatter {
 
   Locale& locale_;
   AnsiText& text_;
-  // Kept from row to row of one listing, made afresh at its first row.
+  // Kept from row to row of one listing; dropped at its start, made at its first row.
   mutable std::unique_ptr<ListingTexts> listing_;
 };
 

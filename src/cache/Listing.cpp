@@ -5,12 +5,15 @@
 
 #include "cache/Columns.h"
 #include "cache/Summary.h"
-#include "toolkit/ScopeExit.h"
+#include "common/ScopeExit.h"
 
 namespace tarnwick {
 namespace {
 
 constexpr uint32_t kStartCapacity = 0x1000;
+// Buffers only grow from the start capacity, so every delivered record holds the fixed part that
+// DeliveredRecord promises.
+static_assert(kStartCapacity >= sizeof(CacheEntryRecord));
 
 // The one buffer a listing holds: taking a new one releases the old one first, and leaving the
 // listing by any path, an exception included, releases it.
@@ -55,18 +58,6 @@ class FindGuard {
   UrlCache::FindHandle find_;
 };
 
-const char* PatternFor(TViewMode view) {
-  switch (view) {
-    case vmCookies:
-      return kCookiePattern;
-    case vmHistory:
-      return kHistoryPattern;
-    case vmContent:
-      break;
-  }
-  return nullptr;
-}
-
 // The header row and a cleared trailing row.
 void ResetTable(EntryTable& table) {
   table.SetRowCount(kFirstEntryRow + 1);
@@ -107,10 +98,11 @@ UrlCache::FindHandle FindFirstRecord(UrlCache& cache, const char* pattern, Recor
   }
 }
 
-// Hands every further record to `addEntryRow` until the cache reports the end or fails. The
-// buffer is reused from call to call; when a record does not fit it doubles, and stays doubled.
+// Hands every further record to `addEntryRow` until the cache reports the end or fails, or
+// `addEntryRow` asks to stop. The buffer is reused from call to call; when a record does not fit
+// it doubles, and stays doubled.
 void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buffer,
-                   const std::function<void(const DeliveredRecord&)>& addEntryRow) {
+                   const RowStep& addEntryRow) {
   uint32_t capacity = kStartCapacity;
   void* data = buffer.Take(capacity);
   for (;;) {
@@ -128,20 +120,20 @@ void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buf
     }
     // Code 259 is the end. Any other failure leaves no record in the buffer, and going on would
     // only repeat it, so it ends the listing the same way.
-    if (!delivered) return;
-    addEntryRow(buffer.Record(size));
+    if (!delivered || !addEntryRow(buffer.Record(size))) return;
   }
 }
 
-// Hands every record the cache delivers for `pattern` to `addEntryRow`, in order.
+// Hands every record the cache delivers for `pattern` to `addEntryRow`, in order, until it asks
+// to stop.
 void ListAll(UrlCache& cache, const char* pattern, ListingBuffers& buffers,
-             const std::function<void(const DeliveredRecord&)>& addEntryRow) {
+             const RowStep& addEntryRow) {
   RecordBuffer buffer(buffers);
   uint32_t size = 0;
   UrlCache::FindHandle find = FindFirstRecord(cache, pattern, buffer, size);
   if (!find) return;
   FindGuard guard(cache, find);
-  addEntryRow(buffer.Record(size));
+  if (!addEntryRow(buffer.Record(size))) return;
   buffer.Release();
   ListRemaining(cache, find, buffer, addEntryRow);
 }
@@ -149,14 +141,13 @@ void ListAll(UrlCache& cache, const char* pattern, ListingBuffers& buffers,
 }  // namespace
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const DeliveredRecord&)>& addEntryRow) {
+                                 const RowStep& addEntryRow) {
   HeapListingBuffers heap;
   return RefreshEntryTable(table, cache, view, addEntryRow, heap);
 }
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const DeliveredRecord&)>& addEntryRow,
-                                 ListingBuffers& buffers) {
+                                 const RowStep& addEntryRow, ListingBuffers& buffers) {
   {
     // However the listing ends, an exception included, the row left for the next record goes:
     // it may still show, or half show, a row of an earlier listing, which Clear would then delete
@@ -164,11 +155,7 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
     // entries were all filtered out. Writing the header takes memory too, so it is guarded alike.
     const ScopeExit dropTrailingRow([&table] { table.SetRowCount(TrailingRow(table)); });
     ResetTable(table);
-    try {
-      ListAll(cache, PatternFor(view), buffers, addEntryRow);
-    } catch (const StopListing&) {
-      // Asked to stop: the listing ends here, as at the cache's last record.
-    }
+    ListAll(cache, TraitsOf(view).pattern, buffers, addEntryRow);
   }
   return SummaryOf(table);
 }

@@ -20,21 +20,21 @@ struct ListingSummary {
 // as failing.
 inline constexpr uint32_t kMaxListingBuffer = 64u << 20;
 
-// Thrown by `addEntryRow` to end the listing there, as if the cache had no more records: the
-// table keeps the rows listed so far and the summary counts them.
-struct StopListing {};
+// Appends the row of one delivered record. Returns whether the listing goes on: false ends it
+// there, as if the cache had no more records; the table keeps the rows listed so far and the
+// summary counts them.
+using RowStep = std::function<bool(const DeliveredRecord&)>;
 
 // Resets the table to its header row and one empty row, hands every record that the cache
-// delivers for `view` to `addEntryRow` (which appends its row), removes the trailing empty row
+// delivers for `view` to `addEntryRow` until it asks to stop, removes the trailing empty row
 // and sums the listed sizes. Every way the enumeration can end, including an empty view and
 // failing calls, ends this way; the enumeration handle is closed and every buffer released.
 // An exception from the cache, a buffer or `addEntryRow` is passed on after the same ending, so
 // the table then holds only rows of records delivered before it.
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const DeliveredRecord&)>& addEntryRow);
+                                 const RowStep& addEntryRow);
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const std::function<void(const DeliveredRecord&)>& addEntryRow,
-                                 ListingBuffers& buffers);
+                                 const RowStep& addEntryRow, ListingBuffers& buffers);
 
 // The entry rows and their summed sizes.
 ListingSummary SummaryOf(const EntryTable& table);

@@ -1,14 +1,40 @@
 #pragma once
+// The three views of the URL cache and, in one table, what each lists and shows.
 #include <cstdint>
+
+#include "platform/UrlCache.h"
 
 namespace tarnwick {
 
-// Which part of the URL cache is listed. It selects the enumeration pattern, which entries become
-// rows and what the last column holds.
+// Which part of the URL cache is listed.
 enum TViewMode : uint8_t {
   vmContent = 0,
   vmCookies = 1,
   vmHistory = 2,
 };
+
+// What a view's eleventh column holds; a view without one shows ten.
+enum class LastColumn : uint8_t { kNone, kHeader, kHistoryTitle };
+
+struct ViewTraits {
+  // The enumeration pattern: null for every entry.
+  const char* pattern;
+  // The entry type flag whose entries show in this view alone (0: none). An entry with another
+  // view's flag does not show here; an entry with no such flag shows in every view whose
+  // enumeration delivers it.
+  uint32_t ownFlag;
+  LastColumn lastColumn;
+};
+
+// By TViewMode.
+inline constexpr ViewTraits kViews[] = {
+    {.pattern = nullptr, .ownFlag = 0, .lastColumn = LastColumn::kHeader},
+    {.pattern = kCookiePattern, .ownFlag = kCookieCacheEntry, .lastColumn = LastColumn::kNone},
+    {.pattern = kHistoryPattern,
+     .ownFlag = kUrlHistoryCacheEntry,
+     .lastColumn = LastColumn::kHistoryTitle},
+};
+
+inline const ViewTraits& TraitsOf(TViewMode view) { return kViews[view]; }
 
 }  // namespace tarnwick

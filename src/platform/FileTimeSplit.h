@@ -15,6 +15,10 @@ inline uint64_t TicksOf(const FileTime& time) {
   return uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
 }
 
+inline FileTime FileTimeOfTicks(uint64_t ticks) {
+  return {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
+}
+
 inline bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // `month` from 1 to 12.

@@ -30,7 +30,8 @@ class Shell {
 
   // One ShellExecuteEx call; the result is not reported. A process handle it returns is closed.
   virtual void Execute(const ShellExecuteRequest& request) = 0;
-  virtual void MessageBeep(uint32_t type) = 0;
+  // The system sound of a message box of this type; 0 the default one.
+  virtual void Beep(uint32_t type) = 0;
 };
 
 }  // namespace tarnwick

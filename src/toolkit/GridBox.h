@@ -1,7 +1,7 @@
 #pragma once
-// A grid as one control of a window: its place in the layout, the model it shows, its columns'
-// widths at 96 dots per inch and the menu a right click opens. Its native peer makes the grid
-// window that shows the model.
+// A grid as one control of a window: its place in the layout, the model it shows, its row height
+// and columns' widths at 96 dots per inch and the menu a right click opens. Its native peer makes
+// the grid window that shows the model.
 #include <utility>
 #include <vector>
 
@@ -17,12 +17,15 @@ class GridBox : public Control {
 
   const std::vector<int>& DesignWidths() const { return designWidths_; }
   void SetDesignWidths(std::vector<int> widths) { designWidths_ = std::move(widths); }
+  int DesignRowHeight() const { return designRowHeight_; }
+  void SetDesignRowHeight(int height) { designRowHeight_ = height; }
   // Null: a right click opens nothing.
   const PopupMenu* PopupMenuModel() const { return popupMenu_; }
   void SetPopupMenu(const PopupMenu* menu) { popupMenu_ = menu; }
 
  private:
   std::vector<int> designWidths_;
+  int designRowHeight_ = 0;
   const PopupMenu* popupMenu_ = nullptr;
 };
 

@@ -18,6 +18,8 @@ struct Scale {
   int den = 1;
   // A length of the design, in pixels at this scale.
   int Of(int designPixels) const { return MulDivRound(designPixels, num, den); }
+  // The factor that takes what is drawn at `from` to this scale.
+  Scale StepFrom(Scale from) const { return {num * from.den, den * from.num}; }
 };
 
 // The font height for a screen of `dpi` dots per inch.

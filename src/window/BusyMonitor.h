@@ -5,9 +5,6 @@
 // handler of the form runs until the work ends.
 #include <cstdint>
 #include <functional>
-#include <string>
-
-#include "platform/Locale.h"
 
 namespace tarnwick {
 
@@ -39,13 +36,6 @@ class BusyScope {
  private:
   BusyMonitor* monitor_;
 };
-
-// The status line while a listing runs: "Listing... 12,345 entries".
-std::string ListingProgressText(int rowsListed, NumberSeparators separators);
-// The status line while Clear runs: "Deleting... 1,200 of 40,000".
-std::string DeletionProgressText(int done, int total, NumberSeparators separators);
-// The status line once the window was asked to close during a Clear.
-inline constexpr char kClosingAfterDeletionText[] = "Closing when the deletion ends...";
 
 // What is due between two records of long work.
 struct BusyDue {

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "cache/Listing.h"
-#include "cache/Summary.h"
+#include "cache/StatusTexts.h"
+#include "common/ScopeExit.h"
 #include "toolkit/Scaling.h"
-#include "toolkit/ScopeExit.h"
 
 namespace tarnwick {
 
@@ -26,8 +26,8 @@ void TForm1::FormCreate() {
 
 void TForm1::FormResize() {
   // The margins are the design's, at the density the controls are scaled to.
-  lbl_Status.SetLeft(scale_.Of(8));
-  lbl_Status.SetTop(grd.Top() + grd.Height() + scale_.Of(4));
+  lbl_Status.SetLeft(scale_.Of(kMargin));
+  lbl_Status.SetTop(grd.Top() + grd.Height() + scale_.Of(kStatusGap));
 }
 
 void TForm1::rdo_ContentClick() {
@@ -65,14 +65,13 @@ void TForm1::RefreshList() {
     lbl_Status.AnnounceCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
   });
   const BusyScope busy(monitor_, BusyWork::kListing);
+  formatter_.StartListing();
   RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
     AddEntryRow(record);
-    if (!monitor_) return;
-    const bool goOn = monitor_->BusyStep([this](BusyStatus) {
+    // False once the window is closing: a listing changes nothing, so it ends there.
+    return !monitor_ || monitor_->BusyStep([this](BusyStatus) {
       lbl_Status.SetCaption(ListingProgressText(RowsListedSoFar(grd), separators_));
     });
-    // The window is closing: a listing changes nothing, so it ends here.
-    if (!goOn) throw StopListing();
   });
 }
 
@@ -89,8 +88,8 @@ void TForm1::ClientResized(Size client) {
 
 void TForm1::ScaleControls(Scale scale) {
   // The controls scale from where they are, so by the step from the old scale to the new one.
-  for (Control* control : Controls())
-    control->ScaleBy(scale.num * scale_.den, scale.den * scale_.num);
+  const Scale step = scale.StepFrom(scale_);
+  for (Control* control : Controls()) control->ScaleBy(step.num, step.den);
   scale_ = scale;
 }
 

@@ -31,8 +31,14 @@ class TForm1 {
   // alike. The user may drag them wider or narrower.
   using ColumnWidthList = std::array<int, EntryTable::kColCount>;
   static constexpr ColumnWidthList kColumnWidths{171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64};
+  // The grid's row height at 96 dots per inch.
+  static constexpr int kRowHeight = 16;
+  // The font, whose "0" is Scaling.h's kDesignZeroHeight high at 96 dots per inch.
   static constexpr char kFontName[] = "MS Sans Serif";
   static constexpr int kFontHeight = 11;
+  // The status line's distance from the left edge, and below the grid, at 96 dots per inch.
+  static constexpr int kMargin = 8;
+  static constexpr int kStatusGap = 4;
 
   // Reads the layout: places, captions, anchors and tab order of every control, and binds their
   // events to the handlers below. Runs no handler.

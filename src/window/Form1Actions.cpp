@@ -5,8 +5,9 @@
 #include "actions/Opening.h"
 #include "actions/Search.h"
 #include "cache/Columns.h"
+#include "cache/StatusTexts.h"
+#include "common/ScopeExit.h"
 #include "toolkit/Keys.h"
-#include "toolkit/ScopeExit.h"
 #include "window/Form1.h"
 
 namespace tarnwick {
@@ -22,7 +23,7 @@ void TForm1::SearchNext() {
   const LeadByteSet leads = platform_.text.LeadBytes();
   const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), upper, leads);
   if (!hit) {
-    platform_.shell.MessageBeep(kDefaultBeep);
+    platform_.shell.Beep(kDefaultBeep);
     return;
   }
   grd.SetRow(*hit);

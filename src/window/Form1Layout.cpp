@@ -30,7 +30,8 @@ void TForm1::ReadLayout() {
       {.control = btn_Refresh, .bounds = {8, 8, 57, 17}, .tabOrder = 6},
       {.control = edt_Search, .bounds = {72, 6, 145, 21}, .tabOrder = 7},
       {.control = btn_Search, .bounds = {224, 8, 57, 17}, .tabOrder = 8},
-      {.control = lbl_Status, .bounds = {8, 256, 601, 17}, .anchors = kNoAnchors},
+      // Where FormResize keeps it: kStatusGap under the grid.
+      {.control = lbl_Status, .bounds = {8, 261, 601, 17}, .anchors = kNoAnchors},
   };
   for (const Placement& placement : placements) {
     controls_.push_back(&placement.control);
@@ -68,6 +69,7 @@ void TForm1::ReadLayout() {
   pop.Add(Openlocalfile1);
 
   grd.SetDesignWidths({kColumnWidths.begin(), kColumnWidths.end()});
+  grd.SetDesignRowHeight(kRowHeight);
   grd.SetPopupMenu(&pop);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "actions/Search.h"
+#include "cache/Columns.h"
 #include "cache/EntryTable.h"
 #include "platform/UrlCache.h"
 #include "support/RecordingShell.h"
@@ -55,9 +56,7 @@ inline void FillTable(EntryTable& table, int rows) {
   table.SetRowCount(rows + 1);
   table.SetFixedRows(1);
   table.ClearRow(0);
-  table.AppendToRow(0, std::vector<std::string>{"Source URL", "Local file", "Type", "Use Count",
-                                                "Hit Rate", "File Size", "Modified", "Expires",
-                                                "Last access", "Last sync", "Header"});
+  table.AppendToRow(0, kColumnCaptions);
   for (int row = 1; row <= rows; ++row) {
     table.ClearRow(row);
     table.AppendToRow(row, std::vector<std::string>{"http://host/" + std::to_string(row), "",

@@ -9,16 +9,13 @@
 #include "cache/Columns.h"
 #include "cache/EntryRow.h"
 #include "cache/TimePicture.h"
+#include "platform/FileTimeSplit.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
 
 namespace tarnwick {
 namespace {
-
-FileTime FromTicks(uint64_t ticks) {
-  return {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
-}
 
 // 5 March 2024, UTC.
 constexpr uint64_t k14h07m09s = 133541212290000000;
@@ -53,25 +50,25 @@ TEST(FileTimeToText, EmptyNeverDatesAndTimes) {
   FixedLocale locale;
   EXPECT_EQ(FileTimeToText({0, 0}, locale), "");
   EXPECT_EQ(FileTimeToText({0xFFFF'FFFF, 0x7FFF'FFFF}, locale), "NEVER");
-  EXPECT_EQ(FileTimeToText(FromTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
   // Milliseconds past midnight still show the date alone.
-  EXPECT_EQ(FileTimeToText(FromTicks(kMidnightAnd500ms), locale), "3/5/2024");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(kMidnightAnd500ms), locale), "3/5/2024");
   EXPECT_EQ(FileTimeToText({1, 0}, locale), "1/1/1601");
 }
 
 TEST(FileTimeToText, ConvertsToLocalTimeFirst) {
   FixedLocale east(60);
-  EXPECT_EQ(FileTimeToText(FromTicks(k23h30m), east), "3/6/2024 12:30:00 AM");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(k23h30m), east), "3/6/2024 12:30:00 AM");
   FixedLocale west(-(23 * 60 + 30));
-  EXPECT_EQ(FileTimeToText(FromTicks(k23h30m), west), "3/5/2024");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(k23h30m), west), "3/5/2024");
   west.SetUtcOffsetMinutes(-(23 * 60 + 31));
-  EXPECT_EQ(FileTimeToText(FromTicks(k23h30m), west), "3/4/2024 11:59:00 PM");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(k23h30m), west), "3/4/2024 11:59:00 PM");
 }
 
 TEST(FileTimeToText, TimesThatDoNotConvertGiveTheErrorText) {
   FixedLocale locale;
   EXPECT_EQ(FileTimeToText({0, 0x7FFF'0000}, locale), "#ERROR# 7FFF000000000000");
-  EXPECT_EQ(FileTimeToText(FromTicks(kYear10000), locale), "#ERROR# 24C85A5ED1C04000");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(kYear10000), locale), "#ERROR# 24C85A5ED1C04000");
   EXPECT_EQ(FileTimeToText({0x12, 0x8000'0000}, locale), "#ERROR# 8000000000000012");
   // West of UTC, the first moments of 1601 turn into a value with the top bit set.
   FixedLocale west(-60);
@@ -122,7 +119,7 @@ TEST(FileTimeToText, LeavesAnUnknownTimePictureToThePlatform) {
       return true;
     }
   } locale;
-  EXPECT_EQ(FileTimeToText(FromTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
 }
 
 // Allocations that may still succeed before memory runs out; negative while it never does.
@@ -131,7 +128,7 @@ int allocationsLeft = -1;
 // Memory running out at any allocation of a time text: the text a stamp was kept with is its own.
 TEST(FileTimeTexts, AStampIsKeptOnlyWithItsOwnTextWhenMemoryRunsOut) {
   FixedLocale locale;
-  const FileTime stamp = FromTicks(k14h07m09s);
+  const FileTime stamp = FileTimeOfTicks(k14h07m09s);
   for (int allocations = 0;; ++allocations) {
     FileTimeTexts texts(locale);
     std::string text;
@@ -194,10 +191,10 @@ TEST_F(AddEntryRowTest, ContentRowHoldsEveryFieldAndTheWholeHeaderBlock) {
                          .useCount = 4294967295u,
                          .hitRate = 7,
                          .size = uint64_t{1} << 32,
-                         .lastModified = FromTicks(k14h07m09s),
+                         .lastModified = FileTimeOfTicks(k14h07m09s),
                          .expire = {0xFFFF'FFFF, 0x7FFF'FFFF},
                          .lastAccess = {0, 0},
-                         .lastSync = FromTicks(kMidnightAnd500ms),
+                         .lastSync = FileTimeOfTicks(kMidnightAnd500ms),
                          .header = header};
   EXPECT_EQ(Row(entry, vmContent),
             (std::vector<std::string>{"http://a.test/", "C:\\cache\\a.htm", "NORMAL_CACHE_ENTRY",
@@ -208,15 +205,15 @@ TEST_F(AddEntryRowTest, ContentRowHoldsEveryFieldAndTheWholeHeaderBlock) {
 // The texts a listing keeps of the times it formatted are its own: a setting changed before the
 // next listing (here the user's time zone) shows in that listing.
 TEST_F(AddEntryRowTest, TimesOfALaterRowAndOfTheNextListing) {
-  const MemoryCacheEntry afternoon{.lastModified = FromTicks(k14h07m09s)};
-  const MemoryCacheEntry midnight{.lastModified = FromTicks(kMidnightAnd500ms),
-                                  .lastAccess = FromTicks(k14h07m09s)};
+  const MemoryCacheEntry afternoon{.lastModified = FileTimeOfTicks(k14h07m09s)};
+  const MemoryCacheEntry midnight{.lastModified = FileTimeOfTicks(kMidnightAnd500ms),
+                                  .lastAccess = FileTimeOfTicks(k14h07m09s)};
   EXPECT_EQ(Row(afternoon, vmCookies)[6], "3/5/2024 2:07:09 PM");
   const std::vector<std::string> later = Row(midnight, vmCookies);
   EXPECT_EQ(later[6] + "|" + later[8], "3/5/2024|3/5/2024 2:07:09 PM");
 
   locale.SetUtcOffsetMinutes(60);
-  table.SetRowCount(2);
+  formatter.StartListing();
   EXPECT_EQ(Row(afternoon, vmCookies)[6], "3/5/2024 3:07:09 PM");
 }
 

@@ -11,10 +11,11 @@
 #include "actions/Deletion.h"
 #include "cache/Columns.h"
 #include "cache/EntryRow.h"
-#include "cache/Summary.h"
+#include "cache/StatusTexts.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
+#include "support/ListedUrls.h"
 #include "support/TestEntries.h"
 
 namespace tarnwick {
@@ -58,20 +59,17 @@ class ListingTest : public ::testing::Test {
 
   ListingSummary List(TViewMode view) {
     int records = 0;
+    formatter.StartListing();
     return RefreshEntryTable(
         table, cache, view,
         [&](const DeliveredRecord& record) {
           if (++records == failingRecord) throw std::runtime_error("formatting failed");
           formatter.AddEntryRow(table, record, view);
+          return true;
         },
         buffers);
   }
-  std::vector<std::string> Urls() const {
-    std::vector<std::string> urls;
-    for (int row = 1; row < table.RowCount(); ++row)
-      urls.emplace_back(table.Cell(kColSourceUrl, row));
-    return urls;
-  }
+  std::vector<std::string> Urls() const { return testing::ListedUrls(table); }
 
   FixedLocale locale;
   Cp1252Text text;
@@ -203,6 +201,7 @@ TEST_F(ListingTest, ARowThatCannotBeAddedStillReleasesEverything) {
                    table, cache, vmContent,
                    [&](const DeliveredRecord&) {
                      if (++calls == 2) throw std::runtime_error("out of memory");
+                     return true;
                    },
                    buffers),
                std::runtime_error);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileTimeSplit.h"
 #include "platform/portable/Cp1252Text.h"
 #include "platform/portable/FixedLocale.h"
 #include "platform/portable/MemoryUrlCache.h"
@@ -18,8 +19,7 @@ std::string DateTime(uint64_t ticks, int utcOffsetMinutes = 0) {
   FileTime local{};
   SystemTime fields{};
   std::string date, time;
-  locale.FileTimeToLocalFileTime({static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)},
-                                 local);
+  locale.FileTimeToLocalFileTime(FileTimeOfTicks(ticks), local);
   if (!locale.FileTimeToSystemTime(local, fields) || !locale.FormatShortDate(fields, date) ||
       !locale.FormatLongTime(fields, time))
     return "failed";

@@ -1,3 +1,4 @@
+// The status line: its texts, and the sizes its summary adds up.
 #include "cache/Summary.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "cache/Columns.h"
+#include "cache/StatusTexts.h"
 
 namespace tarnwick {
 namespace {
@@ -40,6 +42,16 @@ TEST(FormatSummary, LargeTotalsAreExact) {
             "1 entries in 9,223,372,036,854,775,807 bytes (8,796,093,022,208.00 MB)");
   EXPECT_EQ(FormatSummary(1, std::numeric_limits<int64_t>::min(), kUs),
             "1 entries in -9,223,372,036,854,775,808 bytes (-8,796,093,022,208.00 MB)");
+}
+
+TEST(ProgressText, GroupsTheCountsByThrees) {
+  EXPECT_EQ(ListingProgressText(0, {',', '.'}), "Listing... 0 entries");
+  EXPECT_EQ(ListingProgressText(1, {',', '.'}), "Listing... 1 entry");
+  EXPECT_EQ(ListingProgressText(12345, {',', '.'}), "Listing... 12,345 entries");
+  EXPECT_EQ(ListingProgressText(1234567, {'.', ','}), "Listing... 1.234.567 entries");
+  EXPECT_EQ(DeletionProgressText(1200, 40000, {',', '.'}), "Deleting... 1,200 of 40,000");
+  // A locale with no thousands separator set: no NUL that would cut the status line short.
+  EXPECT_EQ(ListingProgressText(12345, {'\0', '.'}), "Listing... 12345 entries");
 }
 
 TEST(SumFileSizes, CountsSizesOf2GiBAndMoreAndTreatsOtherTextsAsZero) {

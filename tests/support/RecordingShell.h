@@ -23,7 +23,7 @@ class RecordingShell : public Shell {
     calls.push_back(
         {request, request.lpFile ? request.lpFile : "", request.lpVerb ? request.lpVerb : ""});
   }
-  void MessageBeep(uint32_t type) override { beeps.push_back(type); }
+  void Beep(uint32_t type) override { beeps.push_back(type); }
 };
 
 }  // namespace tarnwick::testing

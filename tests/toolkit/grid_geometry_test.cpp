@@ -192,6 +192,21 @@ TEST(GridGeometryAccessibility, HitTestsFindTheRowThenTheCellUnderAPoint) {
   EXPECT_EQ(RowChildAt(grid, 500, 580, 20), kNoChild);
 }
 
+TEST(GridGeometryScaling, ColumnsKeepTheirDraggedWidthsAndTheViewItsPlace) {
+  GridGeometry grid = EntryGrid(1000);
+  grid.SetColumnWidth(0, 101);
+  grid.SetTopRow(500);
+  grid.SetLeftCol(2);
+  const GridGeometry scaled = grid.Rescaled(24, 3, 2);
+  // 151.5 and 133.5 round away from zero.
+  EXPECT_EQ(std::tuple(scaled.RowHeight(), scaled.ColumnWidth(0), scaled.ColumnWidth(1),
+                       scaled.ColumnWidth(10)),
+            std::tuple(24, 152, 134, 96));
+  EXPECT_EQ(std::tuple(scaled.RowCount(), scaled.FixedRows(), scaled.ClientWidth(),
+                       scaled.ClientHeight(), scaled.TopRow(), scaled.LeftCol()),
+            std::tuple(1000, 1, 585, 209, 500, 2));
+}
+
 TEST(GridGeometryAccessibility, RowsReadTheirOtherShownColumnsWithCaptions) {
   using namespace std::string_view_literals;
   EntryTable table;

@@ -2,9 +2,9 @@
 // keyboard focus movement over the tab order.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
+#include "support/BoundsPrinting.h"
 #include "toolkit/Anchoring.h"
 #include "toolkit/AppTitle.h"
 #include "toolkit/Buttons.h"
@@ -13,10 +13,6 @@
 #include "toolkit/TextControls.h"
 
 namespace tarnwick {
-
-void PrintTo(const Bounds& b, std::ostream* os) {
-  *os << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
-}
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cache/Columns.h"
+#include "support/ListedUrls.h"
 #include "support/PortableForm.h"
 #include "support/TestEntries.h"
 #include "window/Form1.h"
@@ -73,13 +74,7 @@ class FormTest : public testing::PortableFormTest<> {
     cache.Add(TestEntry("http://example.com/logo.png", 0x1, 1048576));
   }
 
-  std::vector<std::string> Column0() const {
-    std::vector<std::string> urls;
-    for (int row = 1; row < form.grd.RowCount(); ++row) {
-      urls.emplace_back(form.grd.Cell(kColSourceUrl, row));
-    }
-    return urls;
-  }
+  std::vector<std::string> Column0() const { return testing::ListedUrls(form.grd); }
 };
 
 TEST_F(FormTest, StartUpListsTheContentViewWithContentChosen) {
@@ -149,6 +144,8 @@ TEST_F(FormTest, DetailBoxFollowsTheClickedRowNotTheListing) {
 }
 
 TEST_F(FormTest, AnchorsStretchTheGridAndMemoAndTheStatusStaysUnderTheGrid) {
+  // The grid draws its rows at the design's height, scaled.
+  EXPECT_EQ(form.grd.DesignRowHeight(), 16);
   form.ClientResized({717, 421});
   EXPECT_EQ(form.grd.GetBounds(), (Bounds{8, 32, 701, 225}));
   EXPECT_EQ(form.Memo1.GetBounds(), (Bounds{8, 280, 701, 137}));
@@ -299,16 +296,6 @@ TEST(BusyState, DecidesFromTheClockWhatIsDueAndHowACloseEnds) {
   EXPECT_TRUE(state.Step(10).status);
   EXPECT_TRUE(state.Finish());
   EXPECT_EQ(state.Status(), BusyStatus::kProgress);
-}
-
-TEST(ProgressText, GroupsTheCountsByThrees) {
-  EXPECT_EQ(ListingProgressText(0, {',', '.'}), "Listing... 0 entries");
-  EXPECT_EQ(ListingProgressText(1, {',', '.'}), "Listing... 1 entry");
-  EXPECT_EQ(ListingProgressText(12345, {',', '.'}), "Listing... 12,345 entries");
-  EXPECT_EQ(ListingProgressText(1234567, {'.', ','}), "Listing... 1.234.567 entries");
-  EXPECT_EQ(DeletionProgressText(1200, 40000, {',', '.'}), "Deleting... 1,200 of 40,000");
-  // A locale with no thousands separator set: no NUL that would cut the status line short.
-  EXPECT_EQ(ListingProgressText(12345, {'\0', '.'}), "Listing... 12345 entries");
 }
 
 }  // namespace

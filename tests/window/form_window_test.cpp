@@ -13,18 +13,15 @@
 #include <vector>
 
 #include "cache/Columns.h"
+#include "support/BoundsPrinting.h"
 #include "support/PortableForm.h"
 #include "support/PumpMessages.h"
 #include "support/TestEntries.h"
+#include "support/WindowInput.h"
 #include "support/WindowText.h"
 #include "window/win32/FormHost.h"
 
 namespace tarnwick {
-
-void PrintTo(const Bounds& b, std::ostream* os) {
-  *os << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
-}
-
 namespace {
 
 using testing::TestEntry;
@@ -62,10 +59,9 @@ std::vector<uint32_t> ScreenPixels(HWND window) {
   return pixels;
 }
 
-// What a thread timer found in a modal loop (a menu or a message box) before closing it.
+// What a thread timer found in a message box before closing it.
 struct ModalProbe {
   std::vector<std::string> texts;
-  bool chooseFirst = false;
   int ticks = 0;
 };
 ModalProbe probe;
@@ -76,24 +72,6 @@ std::atomic<bool> outOfMemory = false;
 // A probe that has found nothing after five seconds stops, so it cannot fire into a later test.
 void StopWhenOutOfTime(UINT_PTR timer) {
   if (++probe.ticks >= 250) KillTimer(nullptr, timer);
-}
-
-void CALLBACK ProbeMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND menuWindow = FindWindowA("#32768", nullptr);
-  if (!menuWindow || !IsWindowVisible(menuWindow)) return StopWhenOutOfTime(timer);
-  KillTimer(nullptr, timer);
-  auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
-  for (int item = 0; item < GetMenuItemCount(menu); ++item) {
-    char caption[64] = {};
-    GetMenuStringA(menu, static_cast<UINT>(item), caption, sizeof caption, MF_BYPOSITION);
-    probe.texts.emplace_back(caption);
-  }
-  if (!probe.chooseFirst) {
-    EndMenu();
-    return;
-  }
-  PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
@@ -153,8 +131,7 @@ class FormWindowTest : public testing::PortableFormTest<FailingLocale> {
   void Pump() { testing::PumpMessages(host); }
 
   void Press(UINT key) {
-    PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
-    PostMessageA(GetFocus(), WM_KEYUP, key, static_cast<LPARAM>(0xC000'0001u));
+    testing::PostKeyPress(GetFocus(), key);
     Pump();
   }
 
@@ -414,19 +391,11 @@ TEST_F(FormWindowTest, DetailBoxFollowsTheGridsCurrentRow) {
 TEST_F(FormWindowTest, PopupMenuOpensOverTheGridAndRunsTheChosenItem) {
   int deletions = 0;
   form.Deletethisentry1.OnClick = [&] { ++deletions; };
-  RECT grid{};
-  GetWindowRect(Window(form.grd), &grid);
-  const LPARAM at = MAKELPARAM(grid.left + 40, grid.top + 40);
-
-  SetTimer(nullptr, 0, 20, ProbeMenu);
-  SendMessageA(Window(form.grd), WM_CONTEXTMENU, 0, at);
-  EXPECT_EQ(probe.texts,
+  EXPECT_EQ(testing::UsePopupMenu(Window(form.grd)),
             (std::vector<std::string>{"Delete this entry", "Open in browser", "Open local file"}));
   EXPECT_EQ(deletions, 0);
 
-  probe = {{}, true};
-  SetTimer(nullptr, 0, 20, ProbeMenu);
-  SendMessageA(Window(form.grd), WM_CONTEXTMENU, 0, at);
+  testing::UsePopupMenu(Window(form.grd), 0);
   EXPECT_EQ(deletions, 1);
 }
 

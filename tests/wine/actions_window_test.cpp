@@ -12,7 +12,9 @@
 #include "RealPlatform.h"
 #include "cache/Columns.h"
 #include "seed/SeedSets.h"
+#include "support/ListedUrls.h"
 #include "support/PumpMessages.h"
+#include "support/WindowInput.h"
 #include "support/WindowText.h"
 #include "window/win32/FormHost.h"
 
@@ -47,19 +49,6 @@ std::vector<int> RowsHoldingAfterTheFirst(const EntryTable& table, std::string_v
   return rows;
 }
 
-// The popup item at `index` chosen from the menu the grid opens, as the user would.
-int chooseItem = 0;
-int menuTicks = 0;
-void CALLBACK ChooseFromMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND menu = FindWindowA("#32768", nullptr);
-  // Five seconds without a menu: the probe stops rather than fire into a later test.
-  if ((!menu || !IsWindowVisible(menu)) && ++menuTicks >= 250) KillTimer(nullptr, timer);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, timer);
-  for (int step = 0; step <= chooseItem; ++step) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
 class ActionsWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -76,8 +65,7 @@ class ActionsWindowTest : public ::testing::Test {
 
   void Pump() { testing::PumpMessages(host); }
   void Press(HWND target, UINT key) {
-    PostMessageA(target, WM_KEYDOWN, key, 1);
-    PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC000'0001u));
+    testing::PostKeyPress(target, key);
     Pump();
   }
   void Click(const Control& button) {
@@ -85,13 +73,7 @@ class ActionsWindowTest : public ::testing::Test {
     Pump();
   }
   void ChoosePopupItem(int index) {
-    chooseItem = index;
-    RECT grid{};
-    GetWindowRect(host.WindowOf(form.grd), &grid);
-    menuTicks = 0;
-    SetTimer(nullptr, 0, 20, ChooseFromMenu);
-    SendMessageA(host.WindowOf(form.grd), WM_CONTEXTMENU, 0,
-                 MAKELPARAM(grid.left + 40, grid.top + 40));
+    testing::UsePopupMenu(host.WindowOf(form.grd), index);
     Pump();
   }
   // Types `text` into the search box and presses Enter there.
@@ -103,12 +85,7 @@ class ActionsWindowTest : public ::testing::Test {
     PostMessageA(search, WM_CHAR, '\r', 1);
     Pump();
   }
-  std::vector<std::string> ListedKeys() const {
-    std::vector<std::string> keys;
-    for (int row = 1; row < form.grd.RowCount(); ++row)
-      keys.emplace_back(form.grd.Cell(kColSourceUrl, row));
-    return keys;
-  }
+  std::vector<std::string> ListedKeys() const { return testing::ListedUrls(form.grd); }
 
   seed::CacheSeeder seeder;
   testing::RealPlatform real;

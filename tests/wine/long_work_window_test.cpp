@@ -18,7 +18,7 @@
 #include "RealPlatform.h"
 #include "cache/Columns.h"
 #include "cache/Listing.h"
-#include "cache/Summary.h"
+#include "cache/StatusTexts.h"
 #include "seed/SeedSets.h"
 #include "support/PumpMessages.h"
 #include "support/WindowText.h"

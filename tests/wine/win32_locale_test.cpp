@@ -12,7 +12,8 @@
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "cache/FileTimeText.h"
-#include "toolkit/ScopeExit.h"
+#include "common/ScopeExit.h"
+#include "platform/FileTimeSplit.h"
 
 namespace tarnwick {
 namespace {
@@ -20,14 +21,10 @@ namespace {
 // 2024-03-05 14:07:09.123 UTC, a Tuesday.
 constexpr uint64_t kKnownUtc = 133541212291230000ull;
 
-FileTime Split(uint64_t value) {
-  return {static_cast<uint32_t>(value), static_cast<uint32_t>(value >> 32)};
-}
-
 TEST(Win32Locale, SplitsATimeIntoCalendarFieldsAndRefusesOutOfRangeValues) {
   Win32Locale locale;
   SystemTime fields{};
-  ASSERT_TRUE(locale.FileTimeToSystemTime(Split(kKnownUtc), fields));
+  ASSERT_TRUE(locale.FileTimeToSystemTime(FileTimeOfTicks(kKnownUtc), fields));
   EXPECT_EQ(fields.wYear, 2024);
   EXPECT_EQ(fields.wMonth, 3);
   EXPECT_EQ(fields.wDay, 5);
@@ -45,11 +42,11 @@ TEST(Win32Locale, SplitsATimeIntoCalendarFieldsAndRefusesOutOfRangeValues) {
 TEST(Win32Locale, CellTimesAreInTheUsersTimeZone) {
   if (!std::getenv("TARNWICK_TEST_KOLKATA")) GTEST_SKIP() << "needs TZ=Asia/Kolkata";
   Win32Locale locale;
-  EXPECT_EQ(FileTimeToText(Split(kKnownUtc), locale), "3/5/2024 7:37:09 PM");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(kKnownUtc), locale), "3/5/2024 7:37:09 PM");
   // 18:30 UTC is local midnight: the date alone, of the next day.
   constexpr uint64_t kTicksPerSecond = 10'000'000;
   const uint64_t midnight = kKnownUtc - 123 * 10'000 + (4 * 3600 + 22 * 60 + 51) * kTicksPerSecond;
-  EXPECT_EQ(FileTimeToText(Split(midnight), locale), "3/6/2024");
+  EXPECT_EQ(FileTimeToText(FileTimeOfTicks(midnight), locale), "3/6/2024");
 }
 
 // A cell's time text made by the platform's own calls, one after the other, for every stamp:
@@ -101,7 +98,7 @@ void ExpectThePlatformsTexts(const std::vector<uint64_t>& stamps) {
   int mismatches = 0;
   std::string ours;
   for (const uint64_t stamp : stamps) {
-    texts.Write(Split(stamp), ours);
+    texts.Write(FileTimeOfTicks(stamp), ours);
     const std::string platforms = PlatformText(stamp);
     if (ours == platforms) continue;
     ADD_FAILURE() << std::hex << stamp << ": \"" << ours << "\" instead of \"" << platforms << '"';
@@ -130,7 +127,7 @@ TEST(Win32Locale, ATimeFormatChangedBetweenListingsShowsInTheNext) {
   }
   Win32Locale locale;
   std::string text;
-  FileTimeTexts(locale).Write(Split(kKnownUtc), text);
+  FileTimeTexts(locale).Write(FileTimeOfTicks(kKnownUtc), text);
   EXPECT_EQ(text, "3/5/2024 2.7.9 PM");
 }
 

@@ -17,6 +17,7 @@
 #include "RealPlatform.h"
 #include "RealisticSeedSuite.h"
 #include "cache/Columns.h"
+#include "support/WindowInput.h"
 #include "support/WindowText.h"
 #include "window/Form1.h"
 
@@ -70,11 +71,6 @@ HWND ChildOf(HWND window, const char* className, LONG_PTR style = 0) {
   ChildSearch search{className, style, nullptr};
   EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-void Press(HWND target, WPARAM key) {
-  PostMessageA(target, WM_KEYDOWN, key, 1);
-  PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC000'0001u));
 }
 
 // Whether `control` has the focus in the thread of `window`.
@@ -160,9 +156,9 @@ TEST_F(SeededProgramTest, StatusLineAndDetailBoxShowWhatTheListingGives) {
   EXPECT_EQ(TextOf(detail), "") << "no row was clicked yet";
 
   // Keys go where the focus is: Tab twice from "Content" over "Clear" to the grid, then Down.
-  for (int tab = 0; tab < 2; ++tab) Press(program.Window(), VK_TAB);
+  for (int tab = 0; tab < 2; ++tab) testing::PostKeyPress(program.Window(), VK_TAB);
   for (int tries = 0; tries < 100 && !Focused(program.Window(), grid); ++tries) Sleep(50);
-  Press(grid, VK_DOWN);
+  testing::PostKeyPress(grid, VK_DOWN);
   for (int tries = 0; tries < 100 && TextOf(detail).empty(); ++tries) Sleep(50);
   EXPECT_EQ(TextOf(detail), expected.Memo1.Text());
 }
@@ -381,7 +377,7 @@ TEST_F(AccessibleProgramTest, DownIsAnnouncedDefaultActionClicksAndNothingOutliv
 
   // The focus to the grid as a screen reader user moves it, then Down.
   EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, Child(CHILDID_SELF)), S_OK);
-  Press(grid, VK_DOWN);
+  testing::PostKeyPress(grid, VK_DOWN);
   const std::pair<HWND, long> secondEntry{grid, 3};
   EXPECT_TRUE(PumpUntil([&] {
     return std::find(focusEvents.begin(), focusEvents.end(), secondEntry) != focusEvents.end();

@@ -55,23 +55,25 @@ std::vector<Record> Delivered(UrlCache& cache, TViewMode view) {
 
 std::string Stored(const std::string& text) { return text.empty() ? " " : text; }
 
-class ListingTest : public testing::RealisticSeedSuite<::testing::TestWithParam<TViewMode>> {
+class WineListingTest : public testing::RealisticSeedSuite<::testing::TestWithParam<TViewMode>> {
  protected:
   WinInetCache cache_;
   Win32Locale locale_;
   Win32AnsiText text_;
 };
 
-TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
+TEST_P(WineListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
   const TViewMode view = GetParam();
   const std::vector<Record> expected = Delivered(cache_, view);
   ASSERT_FALSE(expected.empty());
 
   EntryTable table;
   EntryRowFormatter formatter(locale_, text_);
-  const ListingSummary summary = RefreshEntryTable(
-      table, cache_, view,
-      [&](const DeliveredRecord& record) { formatter.AddEntryRow(table, record, view); });
+  const ListingSummary summary =
+      RefreshEntryTable(table, cache_, view, [&](const DeliveredRecord& record) {
+        formatter.AddEntryRow(table, record, view);
+        return true;
+      });
 
   ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size()) + 1);
   EXPECT_EQ(summary.count, static_cast<int32_t>(expected.size()));
@@ -100,7 +102,7 @@ TEST_P(ListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
   EXPECT_EQ(summary.totalBytes, total);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryView, ListingTest,
+INSTANTIATE_TEST_SUITE_P(EveryView, WineListingTest,
                          ::testing::Values(vmContent, vmCookies, vmHistory));
 
 }  // namespace

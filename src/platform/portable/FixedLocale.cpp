@@ -21,8 +21,7 @@ FixedLocale::FixedLocale(int utcOffsetMinutes, NumberSeparators separators)
 
 bool FixedLocale::FileTimeToLocalFileTime(const FileTime& utc, FileTime& local) {
   const uint64_t offset = static_cast<uint64_t>(int64_t{utcOffsetMinutes_} * kTicksPerMinute);
-  const uint64_t ticks = TicksOf(utc) + offset;
-  local = {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
+  local = FileTimeOfTicks(TicksOf(utc) + offset);
   return true;
 }
 

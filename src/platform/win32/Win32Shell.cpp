@@ -41,6 +41,6 @@ void Win32Shell::Execute(const ShellExecuteRequest& request) {
   }
 }
 
-void Win32Shell::MessageBeep(uint32_t type) { ::MessageBeep(type); }
+void Win32Shell::Beep(uint32_t type) { ::MessageBeep(type); }
 
 }  // namespace tarnwick

@@ -9,7 +9,7 @@ class Win32Shell final : public Shell {
   // Wine reads SEE_MASK_INVOKEIDLIST as "open lpIDList" and fails with code 87 when there is
   // none, where Windows opens lpFile; such a call is repeated once without that flag.
   void Execute(const ShellExecuteRequest& request) override;
-  void MessageBeep(uint32_t type) override;
+  void Beep(uint32_t type) override;
 };
 
 }  // namespace tarnwick

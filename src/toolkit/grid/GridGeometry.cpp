@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "toolkit/Scaling.h"
+
 namespace tarnwick {
 
 namespace {
@@ -23,6 +25,17 @@ GridGeometry::GridGeometry(int rowHeight, std::vector<int> columnWidths)
 int GridGeometry::ColumnWidth(int col) const {
   if (col < 0 || col >= ColCount()) return 0;
   return columnWidths_[static_cast<size_t>(col)];
+}
+
+GridGeometry GridGeometry::Rescaled(int rowHeight, int num, int den) const {
+  std::vector<int> widths;
+  for (int width : columnWidths_) widths.push_back(MulDivRound(width, num, den));
+  GridGeometry scaled(rowHeight, std::move(widths));
+  scaled.SetShape(rowCount_, fixedRows_);
+  scaled.SetClientSize(clientWidth_, clientHeight_);
+  scaled.SetTopRow(topRow_);
+  scaled.SetLeftCol(leftCol_);
+  return scaled;
 }
 
 void GridGeometry::SetShape(int rowCount, int fixedRows) {

@@ -57,6 +57,11 @@ class GridGeometry {
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }
 
+  // The same grid at another screen density: rows `rowHeight` high, every column's width as it
+  // is now (the user may have dragged it) times num / den, rounded as the platform's MulDiv; the
+  // shape, the client size and the scroll position stay.
+  GridGeometry Rescaled(int rowHeight, int num, int den) const;
+
   // Each of these keeps the scroll position within its limits.
   void SetShape(int rowCount, int fixedRows);
   void SetClientSize(int width, int height);

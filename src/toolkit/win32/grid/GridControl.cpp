@@ -14,9 +14,8 @@ namespace tarnwick {
 namespace {
 
 constexpr char kClassName[] = "TarnwickGrid";
-// The design at 96 dots per inch: the row height, the text's distance from a cell's left edge,
-// how far from a column border a press still grabs it, and the narrowest a drag leaves a column.
-constexpr int kRowHeight = 16;
+// The design at 96 dots per inch: the text's distance from a cell's left edge, how far from a
+// column border a press still grabs it, and the narrowest a drag leaves a column.
 constexpr int kDesignTextLeft = 2;
 constexpr int kDesignBorderSlack = 3;
 constexpr int kDesignMinColumnWidth = 4;
@@ -34,8 +33,11 @@ bool IsInput(UINT message) {
 
 }  // namespace
 
-GridControl::GridControl(GridModel& table, std::vector<int> columnWidths)
-    : table_(table), designWidths_(std::move(columnWidths)), geometry_(kRowHeight, designWidths_) {
+GridControl::GridControl(GridModel& table, std::vector<int> columnWidths, int rowHeight)
+    : table_(table),
+      designWidths_(std::move(columnWidths)),
+      designRowHeight_(rowHeight),
+      geometry_(rowHeight, designWidths_) {
   ScaleMargins();
 }
 
@@ -47,7 +49,7 @@ GridControl::~GridControl() {
 }
 
 HWND GridControl::Create(HWND parent, int controlId, RECT bounds, HFONT font, Scale scale) {
-  geometry_ = GridGeometry(scale.Of(kRowHeight), Scaled(designWidths_, scale));
+  geometry_ = GridGeometry(scale.Of(designRowHeight_), Scaled(designWidths_, scale));
   scale_ = scale;
   ScaleMargins();
   font_ = font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -194,17 +196,8 @@ void GridControl::MeasureFont() {
 }
 
 void GridControl::Rescale(HFONT font, Scale scale) {
-  // The widths as the user left them, from the old scale to the new one.
-  std::vector<int> widths;
-  for (int col = 0; col < geometry_.ColCount(); ++col)
-    widths.push_back(
-        MulDiv(geometry_.ColumnWidth(col), scale.num * scale_.den, scale.den * scale_.num));
-  GridGeometry scaled(scale.Of(kRowHeight), std::move(widths));
-  scaled.SetShape(geometry_.RowCount(), geometry_.FixedRows());
-  scaled.SetClientSize(geometry_.ClientWidth(), geometry_.ClientHeight());
-  scaled.SetTopRow(geometry_.TopRow());
-  scaled.SetLeftCol(geometry_.LeftCol());
-  geometry_ = std::move(scaled);
+  const Scale step = scale.StepFrom(scale_);
+  geometry_ = geometry_.Rescaled(scale.Of(designRowHeight_), step.num, step.den);
   scale_ = scale;
   ScaleMargins();
   font_ = font;

@@ -20,14 +20,14 @@ namespace tarnwick {
 
 class GridControl : private GridModelObserver {
  public:
-  // One column width per column of the table, in pixels at 96 dots per inch.
-  GridControl(GridModel& table, std::vector<int> columnWidths);
+  // One column width per column of the table, and the row height, in pixels at 96 dots per inch.
+  GridControl(GridModel& table, std::vector<int> columnWidths, int rowHeight);
   ~GridControl() override;
   GridControl(const GridControl&) = delete;
   GridControl& operator=(const GridControl&) = delete;
 
-  // Creates the child window, with the 96-DPI row height (16), column widths and margins drawn
-  // at `scale`.
+  // Creates the child window, with the 96-DPI row height, column widths and margins drawn at
+  // `scale`.
   HWND Create(HWND parent, int controlId, RECT bounds, HFONT font, Scale scale = {});
   HWND Handle() const { return window_; }
   // Another screen density: the new font, and the row height, the column widths (as the user
@@ -115,6 +115,7 @@ class GridControl : private GridModelObserver {
 
   GridModel& table_;
   const std::vector<int> designWidths_;
+  const int designRowHeight_;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   GridGeometry geometry_;

@@ -5,7 +5,7 @@
 namespace tarnwick {
 
 GridPeer::GridPeer(GridBox& box)
-    : NativePeer(box), box_(box), grid_(box.Model(), box.DesignWidths()) {
+    : NativePeer(box), box_(box), grid_(box.Model(), box.DesignWidths(), box.DesignRowHeight()) {
   grid_.OnContextMenu = [this](POINT screen) { ShowPopupMenu(screen); };
 }
 
