@@ -68,6 +68,7 @@ void TForm1::ReadLayout() {
   for (const Placement& placement : placements) {
     Control& control = placement.control;
     controls_.push_back(&control);
+    designBounds_.push_back(placement.bounds);
     control.SetBounds(placement.bounds);
     control.SetAnchors(placement.anchors);
     control.SetParentSize(kDesignClient);
