@@ -10,8 +10,9 @@ namespace tarnwick {
 
 class Button : public Control {
  public:
+  Button() : Control(ControlKind::kButton) {}
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption);
+  void SetCaption(std::string caption) override;
 
   bool ArrowKeysMoveFocus() const override { return true; }
 
@@ -29,8 +30,9 @@ class RadioGroup;
 // stop, so Tab lands on the group's choice.
 class RadioButton : public Control {
  public:
+  RadioButton() : Control(ControlKind::kRadioButton) {}
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption);
+  void SetCaption(std::string caption) override;
 
   bool Checked() const { return checked_; }
   // Sets the state without a click: what the layout does before the window runs.

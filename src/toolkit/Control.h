@@ -14,6 +14,10 @@ namespace tarnwick {
 // outcome of work the user waited for, which assistive technology reads out unasked.
 enum class ControlAspect : uint8_t { kBounds, kText, kChecked, kTabStop, kAnnouncement };
 
+// Which kind of control a model is, fixed by its class, so that a view of the right kind can be
+// made for it without asking the model's type.
+enum class ControlKind : uint8_t { kOther, kButton, kRadioButton, kLabel, kEdit, kMemo, kGrid };
+
 class ControlView {
  public:
   virtual ~ControlView() = default;
@@ -22,10 +26,15 @@ class ControlView {
 
 class Control {
  public:
-  Control() = default;
+  explicit Control(ControlKind kind = ControlKind::kOther) : kind_(kind) {}
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
+
+  ControlKind Kind() const { return kind_; }
+
+  // The text the control shows as its name; controls that show none ignore it.
+  virtual void SetCaption(std::string /*caption*/) {}
 
   Bounds GetBounds() const { return bounds_; }
   int Left() const { return bounds_.left; }
@@ -70,6 +79,7 @@ class Control {
   void Changed(ControlAspect aspect);
 
  private:
+  ControlKind kind_;
   Bounds bounds_{};
   Anchors anchors_ = kDefaultAnchors;
   // The bounds and parent size that anchoring measures from.

@@ -13,6 +13,7 @@ namespace tarnwick {
 
 class GridBox : public Control {
  public:
+  GridBox() : Control(ControlKind::kGrid) {}
   virtual GridModel& Model() = 0;
 
   const std::vector<int>& DesignWidths() const { return designWidths_; }

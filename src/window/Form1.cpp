@@ -86,6 +86,13 @@ void TForm1::ClientResized(Size client) {
   FormResize();
 }
 
+Bounds TForm1::DesignBoundsOf(const Control& control) const {
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i] == &control) return designBounds_[i];
+  }
+  return {};
+}
+
 void TForm1::ScaleControls(Scale scale) {
   // The controls scale from where they are, so by the step from the old scale to the new one.
   const Scale step = scale.StepFrom(scale_);

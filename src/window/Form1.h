@@ -104,6 +104,8 @@ class TForm1 {
   // Every control of the window, in the layout's order: those that take the focus in tab order,
   // then the label.
   const std::vector<Control*>& Controls() const { return controls_; }
+  // Where the layout places `control` at the design's client size; empty for none of the form's.
+  Bounds DesignBoundsOf(const Control& control) const;
 
   // The native window, handed to the shell as the owner of what it opens.
   void* Handle() const { return handle_; }
@@ -119,6 +121,8 @@ class TForm1 {
   NumberSeparators separators_;
   RadioGroup views_;
   std::vector<Control*> controls_;
+  // The layout's bounds of each control, in the order of controls_.
+  std::vector<Bounds> designBounds_;
   void* handle_ = nullptr;
   BusyMonitor* monitor_ = nullptr;
   // The scale of the controls against the design, for the margins FormResize keeps.

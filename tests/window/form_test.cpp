@@ -153,9 +153,9 @@ TEST_F(FormTest, AnchorsStretchTheGridAndMemoAndTheStatusStaysUnderTheGrid) {
   EXPECT_EQ(form.rdo_Content.Left(), 312);
   EXPECT_EQ(form.rdo_History.Left(), 448);
   EXPECT_EQ(form.btn_Refresh.Left(), 8);
-  EXPECT_EQ(form.edt_Search.GetBounds(), (Bounds{72, 6, 145, 21}));
+  EXPECT_EQ(form.edt_Search.GetBounds(), form.DesignBoundsOf(form.edt_Search));
   EXPECT_EQ(form.btn_Search.Left(), 224);
-  EXPECT_EQ(form.lbl_Status.GetBounds(), (Bounds{8, 261, 601, 17}));
+  EXPECT_EQ(form.lbl_Status.GetBounds(), form.DesignBoundsOf(form.lbl_Status));
 
   form.ClientResized({717, 621});
   EXPECT_EQ(form.grd.Height(), 425);
@@ -168,8 +168,9 @@ TEST_F(FormTest, AnchorsStretchTheGridAndMemoAndTheStatusStaysUnderTheGrid) {
   EXPECT_EQ(form.lbl_Status.Top(), form.grd.Top() + form.grd.Height() + 4);
   EXPECT_EQ(form.lbl_Status.Width(), 601);
   form.ClientResized(TForm1::kDesignClient);
-  EXPECT_EQ(form.grd.GetBounds(), (Bounds{8, 32, 601, 225}));
-  EXPECT_EQ(form.lbl_Status.GetBounds(), (Bounds{8, 261, 601, 17}));
+  for (const Control* control : form.Controls()) {
+    EXPECT_EQ(control->GetBounds(), form.DesignBoundsOf(*control));
+  }
 }
 
 TEST_F(FormTest, ScalingMovesAndSizesEveryControlAndAnchorsStillHold) {

@@ -3,8 +3,8 @@
 
 #include "toolkit/FocusOrder.h"
 #include "toolkit/win32/ErrorBox.h"
-#include "toolkit/win32/PeerFactory.h"
 #include "toolkit/win32/WindowClass.h"
+#include "window/win32/PeerFactory.h"
 
 namespace tarnwick {
 namespace {
