@@ -50,13 +50,9 @@ void EntryRowFormatter::StartListing() const noexcept { listing_.reset(); }
 void EntryRowFormatter::AddEntryRow(EntryTable& table, const DeliveredRecord& delivered,
                                     TViewMode view) const {
   if (!BelongsToView(delivered.record->CacheEntryType, view)) return;
-  const int row = TrailingRow(table);
   if (!listing_) listing_ = std::make_unique<ListingTexts>(locale_);
-  table.ClearRow(row);
   const Cells cells = CellsOf(delivered, view, *listing_);
-  table.AppendToRow(row, std::span(cells.texts.data(), cells.count));
-  // A new trailing row follows, for the next record.
-  table.SetRowCount(row + 2);
+  table.AddListedRow(std::span(cells.texts.data(), cells.count));
 }
 
 std::vector<std::string> EntryRowFormatter::RowItems(const DeliveredRecord& delivered,

@@ -32,8 +32,7 @@ class EntryRowFormatter {
   // the new listing keeps is made with its first row.
   void StartListing() const noexcept;
 
-  // Writes the record into the table's last row and adds a new last row after it, to be filled
-  // by the next call or removed when the listing ends. An entry of another view adds nothing.
+  // Adds the record's row to the table's listed rows. An entry of another view adds nothing.
   void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
   // The row's texts: ten, and the view's last column, if it has one. A string or header block that

@@ -70,7 +70,7 @@ void TForm1::RefreshList() {
     AddEntryRow(record);
     // False once the window is closing: a listing changes nothing, so it ends there.
     return !monitor_ || monitor_->BusyStep([this](BusyStatus) {
-      lbl_Status.SetCaption(ListingProgressText(RowsListedSoFar(grd), separators_));
+      lbl_Status.SetCaption(ListingProgressText(grd.ListedRowCount(), separators_));
     });
   });
 }
