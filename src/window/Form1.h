@@ -33,9 +33,14 @@ class TForm1 {
   static constexpr ColumnWidthList kColumnWidths{171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64};
   // The grid's row height at 96 dots per inch.
   static constexpr int kRowHeight = 16;
-  // The font, whose "0" is Scaling.h's kDesignZeroHeight high at 96 dots per inch.
+  // The grid's text 2 pixels from a cell's left edge; a press up to 3 pixels from a column border
+  // grabs it; a drag leaves a column at least 4 pixels wide. At 96 dots per inch.
+  static constexpr GridSpacing kGridSpacing{2, 3, 4};
+  // The font, and the height of its "0" at 96 dots per inch: a screen's font is measured against
+  // it for the scale the window is drawn at.
   static constexpr char kFontName[] = "MS Sans Serif";
   static constexpr int kFontHeight = 11;
+  static constexpr int kFontZeroHeight = 13;
   // The status line's distance from the left edge, and below the grid, at 96 dots per inch.
   static constexpr int kMargin = 8;
   static constexpr int kStatusGap = 4;
