@@ -40,18 +40,18 @@ class EntryRowFormatter {
   std::vector<std::string> RowItems(const DeliveredRecord& delivered, TViewMode view) const;
 
  private:
-  struct ListingTexts;
+  struct ListingMemo;
   struct Cells {
     std::array<std::string_view, EntryTable::kColCount> texts;
     size_t count;
   };
   // The row's texts as views into the record and into `listing`, valid until its next use.
-  Cells CellsOf(const DeliveredRecord& delivered, TViewMode view, ListingTexts& listing) const;
+  Cells CellsOf(const DeliveredRecord& delivered, TViewMode view, ListingMemo& listing) const;
 
   Locale& locale_;
   AnsiText& text_;
   // Kept from row to row of one listing; dropped at its start, made at its first row.
-  mutable std::unique_ptr<ListingTexts> listing_;
+  mutable std::unique_ptr<ListingMemo> listing_;
 };
 
 }  // namespace tarnwick

@@ -70,7 +70,7 @@ void TForm1::RefreshList() {
   RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
     AddEntryRow(record);
     // False once the window is closing: a listing changes nothing, so it ends there.
-    return !monitor_ || monitor_->BusyStep([this](BusyStatus) {
+    return !monitor_ || monitor_->BusyStep([this](BusyCaption) {
       lbl_Status.SetCaption(ListingProgressText(grd.ListedRowCount(), separators_));
     });
   });

@@ -15,7 +15,7 @@
 #include "toolkit/Scaling.h"
 #include "toolkit/TextControls.h"
 #include "window/BusyMonitor.h"
-#include "window/EntryGrid.h"
+#include "window/EntryTableBox.h"
 
 namespace tarnwick {
 
@@ -57,7 +57,7 @@ class TForm1 {
   RadioButton rdo_Cookie;
   RadioButton rdo_History;
   Button bnt_Clear;
-  EntryGrid grd;
+  EntryTableBox grd;
   Memo Memo1;
   Button btn_Refresh;
   Edit edt_Search;
