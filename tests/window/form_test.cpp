@@ -146,6 +146,8 @@ TEST_F(FormTest, DetailBoxFollowsTheClickedRowNotTheListing) {
 TEST_F(FormTest, AnchorsStretchTheGridAndMemoAndTheStatusStaysUnderTheGrid) {
   // The grid draws its rows at the design's height, scaled.
   EXPECT_EQ(form.grd.DesignRowHeight(), 16);
+  // Its text inset, border slack and narrowest column are the design's too.
+  EXPECT_EQ(form.grd.DesignSpacing(), (GridSpacing{2, 3, 4}));
   form.ClientResized({717, 421});
   EXPECT_EQ(form.grd.GetBounds(), (Bounds{8, 32, 701, 225}));
   EXPECT_EQ(form.Memo1.GetBounds(), (Bounds{8, 280, 701, 137}));

@@ -13,6 +13,7 @@ struct GridSpacing {
   int textLeft = 0;
   int borderSlack = 0;
   int minColumnWidth = 0;
+  bool operator==(const GridSpacing&) const = default;
 };
 
 struct GridRect {
