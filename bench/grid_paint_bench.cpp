@@ -104,8 +104,8 @@ int Measure() {
   Fill(small, 100);
   Fill(large, 100000);
   const std::vector<int> widths(TForm1::kColumnWidths.begin(), TForm1::kColumnWidths.end());
-  GridControl smallGrid(small, widths, TForm1::kRowHeight),
-      largeGrid(large, widths, TForm1::kRowHeight);
+  GridControl smallGrid(small, widths, TForm1::kRowHeight, TForm1::kGridSpacing),
+      largeGrid(large, widths, TForm1::kRowHeight, TForm1::kGridSpacing);
   smallGrid.Create(host, 1, RECT{8, 8, 609, 233}, font);
   largeGrid.Create(host, 2, RECT{620, 8, 1221, 233}, font);
   ShowWindow(host, SW_SHOW);

@@ -37,7 +37,7 @@ int main() {
   EntryTable table;
   FillRealisticRows(table, kRows);
   tarnwick::Cp1252Text text;
-  const tarnwick::UpperCaseTable upper = text.UpperCaseTable();
+  const tarnwick::UpperCaseMap upper = text.ReadUpperCaseMap();
   const std::string needle = "NOT-IN-ANY-CELL";
 
   volatile bool sink = false;

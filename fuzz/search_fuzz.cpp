@@ -20,7 +20,7 @@ namespace {
 
 using Characters = std::vector<std::string>;
 
-Characters UpperCharacters(std::string_view text, const UpperCaseTable& upper,
+Characters UpperCharacters(std::string_view text, const UpperCaseMap& upper,
                            const LeadByteSet& leads) {
   text = text.substr(0, text.find('\0'));
   Characters characters;
@@ -37,7 +37,7 @@ Characters UpperCharacters(std::string_view text, const UpperCaseTable& upper,
   return characters;
 }
 
-bool RowHas(const EntryTable& table, int row, const Characters& needle, const UpperCaseTable& upper,
+bool RowHas(const EntryTable& table, int row, const Characters& needle, const UpperCaseMap& upper,
             const LeadByteSet& leads) {
   for (int col = 0; col < table.ColCount(); ++col) {
     const Characters cell = UpperCharacters(table.Cell(col, row), upper, leads);
@@ -48,7 +48,7 @@ bool RowHas(const EntryTable& table, int row, const Characters& needle, const Up
 }
 
 std::optional<int> ReferenceNextRow(const EntryTable& table, std::string_view searchText,
-                                    const UpperCaseTable& upper, const LeadByteSet& leads) {
+                                    const UpperCaseMap& upper, const LeadByteSet& leads) {
   const Characters needle = UpperCharacters(searchText, upper, leads);
   if (needle.empty()) return std::nullopt;
   const int rows = table.RowCount() - 1;
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
       table.SetCell(col, row, data.ConsumeRandomLengthString(256));
 
   Cp1252Text text;
-  const UpperCaseTable upper = text.UpperCaseTable();
+  const UpperCaseMap upper = text.ReadUpperCaseMap();
   TARNWICK_CHECK(FindNextRow(table, searchText, upper, leads) ==
                  ReferenceNextRow(table, searchText, upper, leads));
   return 0;

@@ -7,12 +7,12 @@
 namespace tarnwick {
 namespace {
 
-unsigned char Upper(const UpperCaseTable& upper, char c) {
+unsigned char Upper(const UpperCaseMap& upper, char c) {
   return upper[static_cast<unsigned char>(c)];
 }
 
 bool MatchesAt(std::string_view cell, size_t at, std::string_view upperNeedle,
-               const UpperCaseTable& upper) {
+               const UpperCaseMap& upper) {
   for (size_t i = 1; i < upperNeedle.size(); ++i)
     if (Upper(upper, cell[at + i]) != static_cast<unsigned char>(upperNeedle[i])) return false;
   return true;
@@ -25,7 +25,7 @@ size_t CharacterBytes(const LeadByteSet& leads, char first) {
 
 // The text upper-cased except for the two bytes of a double-byte character
 // (a lead byte that ends the text stays as it is too).
-void UpperDoubleByte(std::string_view text, const UpperCaseTable& upper, const LeadByteSet& leads,
+void UpperDoubleByte(std::string_view text, const UpperCaseMap& upper, const LeadByteSet& leads,
                      std::string& folded) {
   folded.assign(text);
   for (size_t at = 0; at < folded.size(); ++at) {
@@ -50,8 +50,7 @@ bool EndsInsideCharacter(std::string_view text, const LeadByteSet& leads) {
 // upper-cases some byte into a lead byte.
 class DoubleByteSearch {
  public:
-  DoubleByteSearch(std::string_view searchText, const UpperCaseTable& upper,
-                   const LeadByteSet& leads)
+  DoubleByteSearch(std::string_view searchText, const UpperCaseMap& upper, const LeadByteSet& leads)
       : upper_(upper), leads_(leads), needleText_(TextUpToNul(searchText)) {
     UpperDoubleByte(needleText_, upper, leads, needle_);
     needleEndsInside_ = EndsInsideCharacter(needleText_, leads);
@@ -80,7 +79,7 @@ class DoubleByteSearch {
     return true;
   }
 
-  const UpperCaseTable& upper_;
+  const UpperCaseMap& upper_;
   const LeadByteSet& leads_;
   const std::string needleText_;
   std::string needle_;
@@ -106,8 +105,7 @@ std::optional<int> FindRow(const EntryTable& table, Contains contains) {
 
 }  // namespace
 
-bool CellContains(std::string_view cell, std::string_view upperNeedle,
-                  const UpperCaseTable& upper) {
+bool CellContains(std::string_view cell, std::string_view upperNeedle, const UpperCaseMap& upper) {
   if (upperNeedle.empty() || cell.size() < upperNeedle.size()) return false;
   const auto first = static_cast<unsigned char>(upperNeedle[0]);
   const size_t lastStart = cell.size() - upperNeedle.size();
@@ -117,7 +115,7 @@ bool CellContains(std::string_view cell, std::string_view upperNeedle,
 }
 
 std::optional<int> FindNextRow(const EntryTable& table, std::string_view searchText,
-                               const UpperCaseTable& upper, const LeadByteSet& leads) {
+                               const UpperCaseMap& upper, const LeadByteSet& leads) {
   if (std::find(leads.begin(), leads.end(), true) != leads.end()) {
     DoubleByteSearch search(searchText, upper, leads);
     if (search.Empty()) return std::nullopt;

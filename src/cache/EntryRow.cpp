@@ -20,10 +20,10 @@ std::string_view DecimalText(Number number, NumberText& text) {
 
 // What a row's texts point into besides the record: the texts made for the row, and what one
 // listing keeps from row to row.
-struct EntryRowFormatter::ListingTexts {
-  explicit ListingTexts(Locale& locale) : times(locale) {}
+struct EntryRowFormatter::ListingMemo {
+  explicit ListingMemo(Locale& locale) : times(locale) {}
 
-  FileTimeTexts times;
+  FileTimeMemo times;
   // A listing's entries mostly share a few type flag sets: the last one's text is kept.
   bool hasType = false;
   uint32_t type = 0;
@@ -50,24 +50,20 @@ void EntryRowFormatter::StartListing() const noexcept { listing_.reset(); }
 void EntryRowFormatter::AddEntryRow(EntryTable& table, const DeliveredRecord& delivered,
                                     TViewMode view) const {
   if (!BelongsToView(delivered.record->CacheEntryType, view)) return;
-  const int row = TrailingRow(table);
-  if (!listing_) listing_ = std::make_unique<ListingTexts>(locale_);
-  table.ClearRow(row);
+  if (!listing_) listing_ = std::make_unique<ListingMemo>(locale_);
   const Cells cells = CellsOf(delivered, view, *listing_);
-  table.AppendToRow(row, std::span(cells.texts.data(), cells.count));
-  // A new trailing row follows, for the next record.
-  table.SetRowCount(row + 2);
+  table.AddListedRow(std::span(cells.texts.data(), cells.count));
 }
 
 std::vector<std::string> EntryRowFormatter::RowItems(const DeliveredRecord& delivered,
                                                      TViewMode view) const {
-  ListingTexts listing(locale_);
+  ListingMemo listing(locale_);
   const Cells cells = CellsOf(delivered, view, listing);
   return {cells.texts.begin(), cells.texts.begin() + static_cast<ptrdiff_t>(cells.count)};
 }
 
 EntryRowFormatter::Cells EntryRowFormatter::CellsOf(const DeliveredRecord& delivered,
-                                                    TViewMode view, ListingTexts& listing) const {
+                                                    TViewMode view, ListingMemo& listing) const {
   const CacheEntryRecord& record = *delivered.record;
   Cells cells{};
   const auto add = [&](std::string_view text) { cells.texts[cells.count++] = text; };

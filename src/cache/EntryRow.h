@@ -32,8 +32,7 @@ class EntryRowFormatter {
   // the new listing keeps is made with its first row.
   void StartListing() const noexcept;
 
-  // Writes the record into the table's last row and adds a new last row after it, to be filled
-  // by the next call or removed when the listing ends. An entry of another view adds nothing.
+  // Adds the record's row to the table's listed rows. An entry of another view adds nothing.
   void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
   // The row's texts: ten, and the view's last column, if it has one. A string or header block that
@@ -41,18 +40,18 @@ class EntryRowFormatter {
   std::vector<std::string> RowItems(const DeliveredRecord& delivered, TViewMode view) const;
 
  private:
-  struct ListingTexts;
+  struct ListingMemo;
   struct Cells {
     std::array<std::string_view, EntryTable::kColCount> texts;
     size_t count;
   };
   // The row's texts as views into the record and into `listing`, valid until its next use.
-  Cells CellsOf(const DeliveredRecord& delivered, TViewMode view, ListingTexts& listing) const;
+  Cells CellsOf(const DeliveredRecord& delivered, TViewMode view, ListingMemo& listing) const;
 
   Locale& locale_;
   AnsiText& text_;
   // Kept from row to row of one listing; dropped at its start, made at its first row.
-  mutable std::unique_ptr<ListingTexts> listing_;
+  mutable std::unique_ptr<ListingMemo> listing_;
 };
 
 }  // namespace tarnwick

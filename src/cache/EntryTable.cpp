@@ -78,6 +78,22 @@ void EntryTable::ClearRow(int row) {
   if (rows_[static_cast<size_t>(row)].Clear()) RowChanged(row);
 }
 
+void EntryTable::StartListedRows() {
+  SetRowCount(kFirstEntryRow + 1);
+  ClearRow(kFirstEntryRow);
+}
+
+void EntryTable::AddListedRow(std::span<const std::string_view> texts) {
+  const int row = RowCount() - 1;
+  ClearRow(row);
+  AppendToRow(row, texts);
+  SetRowCount(row + 2);
+}
+
+void EntryTable::EndListedRows() { SetRowCount(RowCount() - 1); }
+
+int EntryTable::ListedRowCount() const { return EntryRowCount(*this) - 1; }
+
 void EntryTable::AppendToRow(int row, const std::vector<std::string>& texts) {
   const std::vector<std::string_view> views(texts.begin(), texts.end());
   AppendToRow(row, views);

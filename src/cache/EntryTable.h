@@ -67,6 +67,19 @@ class EntryTable : public GridModel {
   void AppendToRow(int row, const std::vector<std::string>& texts);
   std::vector<std::string> CopyRow(int row) const;
 
+  // The rows of a listing. While one runs, the table shows one row past those listed, left for the
+  // next record; the listing ends by dropping it, however it ends, so a half-written row or a row
+  // of an earlier listing never stays.
+  // Shows the header rows and one cleared row, left for the first record.
+  void StartListedRows();
+  // Writes the texts into the row left for the next record, as AppendToRow does, and leaves a new
+  // row after it.
+  void AddListedRow(std::span<const std::string_view> texts);
+  // Drops the row left for the next record.
+  void EndListedRows();
+  // While a listing runs: the rows listed so far.
+  int ListedRowCount() const;
+
   void SetObserver(GridModelObserver* observer) final;
   std::function<void()> OnClick;
 
@@ -87,7 +100,5 @@ class EntryTable : public GridModel {
 
 // The entry rows: every row after the header row.
 inline int EntryRowCount(const EntryTable& table) { return table.RowCount() - kFirstEntryRow; }
-// While a listing runs, the table's last entry row is the trailing row, the next one to be filled.
-inline int TrailingRow(const EntryTable& table) { return table.RowCount() - 1; }
 
 }  // namespace tarnwick

@@ -40,16 +40,16 @@ void WriteErrorText(const FileTime& time, std::string& text) {
 
 std::string FileTimeToText(const FileTime& time, Locale& locale) {
   std::string text;
-  FileTimeTexts(locale).Write(time, text);
+  FileTimeMemo(locale).Write(time, text);
   return text;
 }
 
-FileTimeTexts::FileTimeTexts(Locale& locale) : locale_(locale) {
+FileTimeMemo::FileTimeMemo(Locale& locale) : locale_(locale) {
   if (LongTimeFormat format; locale_.ReadLongTimeFormat(format))
     picture_ = TimePicture::Parse(format);
 }
 
-void FileTimeTexts::Write(const FileTime& time, std::string& text) {
+void FileTimeMemo::Write(const FileTime& time, std::string& text) {
   if (time.dwLowDateTime == 0 && time.dwHighDateTime == 0) return text.clear();
   if (time.dwLowDateTime == 0xFFFF'FFFF && time.dwHighDateTime == 0x7FFF'FFFF) {
     text = "NEVER";
@@ -68,7 +68,7 @@ void FileTimeTexts::Write(const FileTime& time, std::string& text) {
   stamp.time = time;
 }
 
-bool FileTimeTexts::ToLocalFields(const FileTime& time, SystemTime& fields) {
+bool FileTimeMemo::ToLocalFields(const FileTime& time, SystemTime& fields) {
   const uint64_t ticks = TicksOf(time);
   const bool inside = ticks >= uint64_t{kEdge} && ticks <= uint64_t{kLargestTicks - kEdge};
   if (inside && offset_) return SplitFileTime(ticks + static_cast<uint64_t>(*offset_), fields);
@@ -81,7 +81,7 @@ bool FileTimeTexts::ToLocalFields(const FileTime& time, SystemTime& fields) {
   return locale_.FileTimeToSystemTime(local, fields);
 }
 
-bool FileTimeTexts::WriteLocal(const FileTime& time, std::string& text) {
+bool FileTimeMemo::WriteLocal(const FileTime& time, std::string& text) {
   SystemTime fields{};
   if (!ToLocalFields(time, fields) || !ValidFields(fields)) return false;
 
@@ -103,7 +103,7 @@ bool FileTimeTexts::WriteLocal(const FileTime& time, std::string& text) {
   return true;
 }
 
-const std::string* FileTimeTexts::DateText(const SystemTime& fields) {
+const std::string* FileTimeMemo::DateText(const SystemTime& fields) {
   const uint32_t day = uint32_t{fields.wYear} << 9 | uint32_t{fields.wMonth} << 5 | fields.wDay;
   if (const auto kept = dates_.find(day); kept != dates_.end()) return &kept->second;
   std::string text;
@@ -112,7 +112,7 @@ const std::string* FileTimeTexts::DateText(const SystemTime& fields) {
   return &dates_.emplace(day, std::move(text)).first->second;
 }
 
-const std::string* FileTimeTexts::ClockText(const SystemTime& fields) {
+const std::string* FileTimeMemo::ClockText(const SystemTime& fields) {
   if (clocks_.empty()) clocks_.resize(kMinutesPerDay);
   auto& minute = clocks_[fields.wHour * 60u + fields.wMinute];
   if (!minute) minute = std::make_unique<std::array<std::string, 60>>();

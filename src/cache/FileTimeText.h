@@ -31,9 +31,9 @@ std::string FileTimeToText(const FileTime& time, Locale& locale);
 //   starts, or, for a picture that is not rendered here, formatted by the platform once for
 //   each local hour, minute and second.
 // Make one for each listing, so that a setting changed between listings shows in the next one.
-class FileTimeTexts {
+class FileTimeMemo {
  public:
-  explicit FileTimeTexts(Locale& locale);
+  explicit FileTimeMemo(Locale& locale);
 
   // Writes FileTimeToText(time, locale) into `text`, reusing its storage.
   void Write(const FileTime& time, std::string& text);

@@ -58,10 +58,9 @@ class FindGuard {
   UrlCache::FindHandle find_;
 };
 
-// The header row and a cleared trailing row.
+// The header row and the row left for the first record.
 void ResetTable(EntryTable& table) {
-  table.SetRowCount(kFirstEntryRow + 1);
-  table.ClearRow(kFirstEntryRow);
+  table.StartListedRows();
   for (int col = 0; col < EntryTable::kColCount; ++col)
     table.SetCell(col, 0, kColumnCaptions[static_cast<size_t>(col)]);
   table.SetFixedRows(1);
@@ -153,7 +152,7 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
     // it may still show, or half show, a row of an earlier listing, which Clear would then delete
     // although this listing never delivered it. An empty view ends the same way, like one whose
     // entries were all filtered out. Writing the header takes memory too, so it is guarded alike.
-    const ScopeExit dropTrailingRow([&table] { table.SetRowCount(TrailingRow(table)); });
+    const ScopeExit endListedRows([&table] { table.EndListedRows(); });
     ResetTable(table);
     ListAll(cache, TraitsOf(view).pattern, buffers, addEntryRow);
   }

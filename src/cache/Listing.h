@@ -25,9 +25,9 @@ inline constexpr uint32_t kMaxListingBuffer = 64u << 20;
 // summary counts them.
 using RowStep = std::function<bool(const DeliveredRecord&)>;
 
-// Resets the table to its header row and one empty row, hands every record that the cache
-// delivers for `view` to `addEntryRow` until it asks to stop, removes the trailing empty row
-// and sums the listed sizes. Every way the enumeration can end, including an empty view and
+// Resets the table to its header row and starts its listed rows, hands every record that the
+// cache delivers for `view` to `addEntryRow` until it asks to stop, ends the listed rows and sums
+// the listed sizes. Every way the enumeration can end, including an empty view and
 // failing calls, ends this way; the enumeration handle is closed and every buffer released.
 // An exception from the cache, a buffer or `addEntryRow` is passed on after the same ending, so
 // the table then holds only rows of records delivered before it.
@@ -38,8 +38,5 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
 
 // The entry rows and their summed sizes.
 ListingSummary SummaryOf(const EntryTable& table);
-
-// While a listing runs: the entries listed so far, the rows before the trailing row.
-inline int RowsListedSoFar(const EntryTable& table) { return EntryRowCount(table) - 1; }
 
 }  // namespace tarnwick

@@ -17,7 +17,7 @@ class AnsiText {
   // default character.
   virtual std::string FromUtf16(std::u16string_view text) = 0;
   // For every byte, its upper-case form under the user's locale.
-  virtual std::array<unsigned char, 256> UpperCaseTable() = 0;
+  virtual std::array<unsigned char, 256> ReadUpperCaseMap() = 0;
   // The lead bytes of the code page; a single-byte code page has none.
   virtual LeadByteSet LeadBytes() { return {}; }
 };

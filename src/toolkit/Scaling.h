@@ -5,14 +5,12 @@
 namespace tarnwick {
 
 constexpr int kDesignDpi = 96;
-// Height of the digit "0" in the design font ("MS Sans Serif", 11 pixels) at 96 dots per inch.
-constexpr int kDesignZeroHeight = 13;
 
 // a * b / c rounded half away from zero, as the platform's MulDiv; 0 when c is 0.
 int MulDivRound(int a, int b, int c);
 
 // How much larger than the 96-dpi design a window is drawn: num / den, from its font's "0"
-// against kDesignZeroHeight. Always the scale against the design, never against the last one.
+// against the design font's. Always the scale against the design, never against the last one.
 struct Scale {
   int num = 1;
   int den = 1;

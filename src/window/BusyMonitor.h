@@ -11,7 +11,7 @@ namespace tarnwick {
 enum class BusyWork : uint8_t { kListing, kDeletion };
 
 // What the status line says while the work runs.
-enum class BusyStatus : uint8_t { kProgress, kClosing };
+enum class BusyCaption : uint8_t { kProgress, kClosing };
 
 class BusyMonitor {
  public:
@@ -20,7 +20,7 @@ class BusyMonitor {
   // After every record a listing was given and every row Clear deleted. When the status line is
   // due it calls `writeStatus`, and the form writes it. False when the work should stop: a
   // listing whose window is to close.
-  virtual bool BusyStep(const std::function<void(BusyStatus)>& writeStatus) = 0;
+  virtual bool BusyStep(const std::function<void(BusyCaption)>& writeStatus) = 0;
   // Also after work that ended in an error.
   virtual void BusyFinished() = 0;
 };
@@ -67,8 +67,8 @@ class BusyState {
   void Start(BusyWork work, uint32_t now, bool hidden = false);
   bool Busy() const { return busy_; }
   BusyDue Step(uint32_t now);
-  BusyStatus Status() const {
-    return closeRequested_ ? BusyStatus::kClosing : BusyStatus::kProgress;
+  BusyCaption Status() const {
+    return closeRequested_ ? BusyCaption::kClosing : BusyCaption::kProgress;
   }
 
   // A close request. True when the window may close at once: nothing runs. A listing stops at

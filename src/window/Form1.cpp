@@ -16,6 +16,7 @@ TForm1::TForm1(Platform& platform)
       formatter_(platform.locale, platform.text),
       separators_(platform.locale.ReadNumberSeparators()) {
   ReadLayout();
+  grd.SetDesignSpacing(kGridSpacing);
   BindEvents();
 }
 
@@ -69,8 +70,8 @@ void TForm1::RefreshList() {
   RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
     AddEntryRow(record);
     // False once the window is closing: a listing changes nothing, so it ends there.
-    return !monitor_ || monitor_->BusyStep([this](BusyStatus) {
-      lbl_Status.SetCaption(ListingProgressText(RowsListedSoFar(grd), separators_));
+    return !monitor_ || monitor_->BusyStep([this](BusyCaption) {
+      lbl_Status.SetCaption(ListingProgressText(grd.ListedRowCount(), separators_));
     });
   });
 }

@@ -15,7 +15,7 @@
 #include "toolkit/Scaling.h"
 #include "toolkit/TextControls.h"
 #include "window/BusyMonitor.h"
-#include "window/EntryGrid.h"
+#include "window/EntryTableBox.h"
 
 namespace tarnwick {
 
@@ -33,9 +33,14 @@ class TForm1 {
   static constexpr ColumnWidthList kColumnWidths{171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64};
   // The grid's row height at 96 dots per inch.
   static constexpr int kRowHeight = 16;
-  // The font, whose "0" is Scaling.h's kDesignZeroHeight high at 96 dots per inch.
+  // The grid's text 2 pixels from a cell's left edge; a press up to 3 pixels from a column border
+  // grabs it; a drag leaves a column at least 4 pixels wide. At 96 dots per inch.
+  static constexpr GridSpacing kGridSpacing{2, 3, 4};
+  // The font, and the height of its "0" at 96 dots per inch: a screen's font is measured against
+  // it for the scale the window is drawn at.
   static constexpr char kFontName[] = "MS Sans Serif";
   static constexpr int kFontHeight = 11;
+  static constexpr int kFontZeroHeight = 13;
   // The status line's distance from the left edge, and below the grid, at 96 dots per inch.
   static constexpr int kMargin = 8;
   static constexpr int kStatusGap = 4;
@@ -52,7 +57,7 @@ class TForm1 {
   RadioButton rdo_Cookie;
   RadioButton rdo_History;
   Button bnt_Clear;
-  EntryGrid grd;
+  EntryTableBox grd;
   Memo Memo1;
   Button btn_Refresh;
   Edit edt_Search;
@@ -88,7 +93,7 @@ class TForm1 {
 
   // Lists the current view into the grid and writes the summary into the status line.
   void RefreshList();
-  // Formats one delivered record into the grid's trailing row, or skips it.
+  // Formats one delivered record into the grid's listed rows, or skips it.
   void AddEntryRow(const DeliveredRecord& record);
   // Moves the current row to the next row containing the search box's text.
   void SearchNext();

@@ -19,7 +19,7 @@ constexpr uint32_t kDefaultBeep = 0;
 
 void TForm1::SearchNext() {
   // The table is read fresh at every search, so a change of the user's locale counts at once.
-  const UpperCaseTable upper = platform_.text.UpperCaseTable();
+  const UpperCaseMap upper = platform_.text.ReadUpperCaseMap();
   const LeadByteSet leads = platform_.text.LeadBytes();
   const std::optional<int> hit = FindNextRow(grd, edt_Search.Text(), upper, leads);
   if (!hit) {
@@ -51,8 +51,8 @@ void TForm1::bnt_ClearClick() {
   const BusyScope busy(monitor_, BusyWork::kDeletion);
   DeleteEntriesOfAllRows(grd, platform_.cache, [this](int done, int total) {
     if (!monitor_) return;
-    monitor_->BusyStep([&](BusyStatus status) {
-      lbl_Status.SetCaption(status == BusyStatus::kClosing
+    monitor_->BusyStep([&](BusyCaption status) {
+      lbl_Status.SetCaption(status == BusyCaption::kClosing
                                 ? kClosingAfterDeletionText
                                 : DeletionProgressText(done, total, separators_));
     });

@@ -34,8 +34,8 @@ class RecordingCache : public UrlCache {
 };
 
 // ASCII letters upper-cased, plus e-acute -> E-acute as Windows-1252 does.
-inline UpperCaseTable TestUpperCaseTable() {
-  UpperCaseTable table{};
+inline UpperCaseMap TestUpperCaseMap() {
+  UpperCaseMap table{};
   for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = static_cast<unsigned char>(c);
   for (int c = 'a'; c <= 'z'; ++c)
     table[static_cast<size_t>(c)] = static_cast<unsigned char>(c - 32);

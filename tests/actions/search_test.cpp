@@ -10,7 +10,7 @@ namespace {
 
 using testing::FillTable;
 using testing::TestCp932LeadBytes;
-using testing::TestUpperCaseTable;
+using testing::TestUpperCaseMap;
 
 class SearchTest : public ::testing::Test {
  protected:
@@ -18,7 +18,7 @@ class SearchTest : public ::testing::Test {
   std::optional<int> Find(std::string_view text) { return FindNextRow(table, text, upper); }
 
   EntryTable table;
-  UpperCaseTable upper = TestUpperCaseTable();
+  UpperCaseMap upper = TestUpperCaseMap();
 };
 
 TEST_F(SearchTest, AlternatesBetweenTwoHitsAndWraps) {

@@ -126,11 +126,11 @@ TEST(FileTimeToText, LeavesAnUnknownTimePictureToThePlatform) {
 int allocationsLeft = -1;
 
 // Memory running out at any allocation of a time text: the text a stamp was kept with is its own.
-TEST(FileTimeTexts, AStampIsKeptOnlyWithItsOwnTextWhenMemoryRunsOut) {
+TEST(FileTimeMemo, AStampIsKeptOnlyWithItsOwnTextWhenMemoryRunsOut) {
   FixedLocale locale;
   const FileTime stamp = FileTimeOfTicks(k14h07m09s);
   for (int allocations = 0;; ++allocations) {
-    FileTimeTexts texts(locale);
+    FileTimeMemo texts(locale);
     std::string text;
     bool written = false;
     allocationsLeft = allocations;

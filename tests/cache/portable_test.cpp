@@ -38,7 +38,7 @@ TEST(FixedLocale, SplitsFileTimesIntoGregorianFieldsLikeThePlatform) {
 TEST(Cp1252Text, ConvertsAndUpperCasesLikeCodePage1252) {
   Cp1252Text text;
   EXPECT_EQ(text.FromUtf16(u"a\u00E9\u20AC\u0161\u4E2D\U0001F600"), "a\xE9\x80\x9A???");
-  const std::array<unsigned char, 256> upper = text.UpperCaseTable();
+  const std::array<unsigned char, 256> upper = text.ReadUpperCaseMap();
   EXPECT_EQ(upper['a'], 'A');
   EXPECT_EQ(upper['Z'], 'Z');
   EXPECT_EQ(upper[0xE9], 0xC9);  // e acute

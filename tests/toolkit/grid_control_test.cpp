@@ -79,7 +79,7 @@ class GridControlTest : public ::testing::Test {
 
   HWND host_ = nullptr;
   EntryTable table_;
-  GridControl grid_{table_, {171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64}, 16};
+  GridControl grid_{table_, {171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64}, 16, {2, 3, 4}};
   std::vector<int> clickedRows_;
   std::vector<POINT> menuPoints_;
 };

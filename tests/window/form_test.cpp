@@ -21,10 +21,10 @@ class RecordingMonitor : public BusyMonitor {
  public:
   explicit RecordingMonitor(const Label& status) : status_(status) {}
   void BusyStarted(BusyWork work) override { works.push_back(work); }
-  bool BusyStep(const std::function<void(BusyStatus)>& writeStatus) override {
+  bool BusyStep(const std::function<void(BusyCaption)>& writeStatus) override {
     writeStatus(closingAt >= 0 && static_cast<int>(shown.size()) >= closingAt
-                    ? BusyStatus::kClosing
-                    : BusyStatus::kProgress);
+                    ? BusyCaption::kClosing
+                    : BusyCaption::kProgress);
     shown.push_back(status_.Caption());
     const int step = static_cast<int>(shown.size());
     if (failAt == step) throw std::runtime_error("monitor failed");
@@ -146,6 +146,8 @@ TEST_F(FormTest, DetailBoxFollowsTheClickedRowNotTheListing) {
 TEST_F(FormTest, AnchorsStretchTheGridAndMemoAndTheStatusStaysUnderTheGrid) {
   // The grid draws its rows at the design's height, scaled.
   EXPECT_EQ(form.grd.DesignRowHeight(), 16);
+  // Its text inset, border slack and narrowest column are the design's too.
+  EXPECT_EQ(form.grd.DesignSpacing(), (GridSpacing{2, 3, 4}));
   form.ClientResized({717, 421});
   EXPECT_EQ(form.grd.GetBounds(), (Bounds{8, 32, 701, 225}));
   EXPECT_EQ(form.Memo1.GetBounds(), (Bounds{8, 280, 701, 137}));
@@ -293,10 +295,10 @@ TEST(BusyState, DecidesFromTheClockWhatIsDueAndHowACloseEnds) {
   state.Start(BusyWork::kDeletion, 0);
   EXPECT_FALSE(state.CloseRequested());
   EXPECT_FALSE(state.Stopping());
-  EXPECT_EQ(state.Status(), BusyStatus::kClosing);
+  EXPECT_EQ(state.Status(), BusyCaption::kClosing);
   EXPECT_TRUE(state.Step(10).status);
   EXPECT_TRUE(state.Finish());
-  EXPECT_EQ(state.Status(), BusyStatus::kProgress);
+  EXPECT_EQ(state.Status(), BusyCaption::kProgress);
 }
 
 }  // namespace

@@ -395,7 +395,7 @@ TEST_F(FormWindowTest, PopupMenuOpensOverTheGridAndRunsTheChosenItem) {
 
 TEST_F(FormWindowTest, LongListingShowsItsCountAndTakesNoInput) {
   const auto write = [this](const char* caption) {
-    return [this, caption](BusyStatus) { form.lbl_Status.SetCaption(caption); };
+    return [this, caption](BusyCaption) { form.lbl_Status.SetCaption(caption); };
   };
   host.BusyStarted(BusyWork::kListing);
   PostMessageA(Window(form.btn_Refresh), WM_KEYDOWN, VK_SPACE, 1);
@@ -444,15 +444,15 @@ TEST_F(FormWindowTest, WhileBusyNoHandlerRunsAndACloseWaitsForAClearToEnd) {
 
   host.BusyStarted(BusyWork::kDeletion);
   HANDLE sender = CreateThread(nullptr, 0, SendCommandsAndClose, &windows, 0, nullptr);
-  BusyStatus status = BusyStatus::kProgress;
+  BusyCaption status = BusyCaption::kProgress;
   const auto step = [&] {
     now += 250;
-    EXPECT_TRUE(host.BusyStep([&](BusyStatus shown) { status = shown; })) << "a Clear goes on";
+    EXPECT_TRUE(host.BusyStep([&](BusyCaption shown) { status = shown; })) << "a Clear goes on";
   };
   while (WaitForSingleObject(sender, 10) == WAIT_TIMEOUT) step();
   CloseHandle(sender);
   step();
-  EXPECT_EQ(status, BusyStatus::kClosing);
+  EXPECT_EQ(status, BusyCaption::kClosing);
   EXPECT_EQ(handlers, 0);
   EXPECT_EQ(form.grd.Row(), 1);
   EXPECT_TRUE(IsWindowVisible(host.Handle()));

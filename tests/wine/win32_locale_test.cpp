@@ -94,7 +94,7 @@ std::vector<uint64_t> StampsToCompare() {
 
 void ExpectThePlatformsTexts(const std::vector<uint64_t>& stamps) {
   Win32Locale locale;
-  FileTimeTexts texts(locale);
+  FileTimeMemo texts(locale);
   int mismatches = 0;
   std::string ours;
   for (const uint64_t stamp : stamps) {
@@ -127,7 +127,7 @@ TEST(Win32Locale, ATimeFormatChangedBetweenListingsShowsInTheNext) {
   }
   Win32Locale locale;
   std::string text;
-  FileTimeTexts(locale).Write(FileTimeOfTicks(kKnownUtc), text);
+  FileTimeMemo(locale).Write(FileTimeOfTicks(kKnownUtc), text);
   EXPECT_EQ(text, "3/5/2024 2.7.9 PM");
 }
 
@@ -160,7 +160,7 @@ TEST(Win32Locale, ReadsTheUsersSeparators) {
 }
 
 TEST(Win32AnsiText, UpperCasesEachByteOfCodePage1252) {
-  const auto upper = Win32AnsiText().UpperCaseTable();
+  const auto upper = Win32AnsiText().ReadUpperCaseMap();
   EXPECT_EQ(upper['a'], 'A');
   EXPECT_EQ(upper['5'], '5');
   EXPECT_EQ(upper[0], 0);

@@ -28,7 +28,7 @@ std::string Cp1252Text::FromUtf16(std::u16string_view text) {
   return bytes;
 }
 
-std::array<unsigned char, 256> Cp1252Text::UpperCaseTable() {
+std::array<unsigned char, 256> Cp1252Text::ReadUpperCaseMap() {
   std::array<unsigned char, 256> table{};
   for (unsigned byte = 0; byte < 256; ++byte) {
     // ASCII and Latin-1 lower-case letters lie 0x20 above their capitals; 0xF7 is the division

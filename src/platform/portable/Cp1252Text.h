@@ -8,7 +8,7 @@ class Cp1252Text : public AnsiText {
  public:
   // One byte per UTF-16 code unit; a unit with no byte in the code page becomes '?'.
   std::string FromUtf16(std::u16string_view text) override;
-  std::array<unsigned char, 256> UpperCaseTable() override;
+  std::array<unsigned char, 256> ReadUpperCaseMap() override;
 };
 
 }  // namespace tarnwick

@@ -32,7 +32,7 @@ LeadByteSet Win32AnsiText::LeadBytes() {
   return leads;
 }
 
-std::array<unsigned char, 256> Win32AnsiText::UpperCaseTable() {
+std::array<unsigned char, 256> Win32AnsiText::ReadUpperCaseMap() {
   std::array<unsigned char, 256> table{};
   // One byte per call: each byte is upper-cased on its own, never as half of a pair.
   for (size_t byte = 0; byte < table.size(); ++byte) {

@@ -7,7 +7,7 @@ namespace tarnwick {
 class Win32AnsiText final : public AnsiText {
  public:
   std::string FromUtf16(std::u16string_view text) override;
-  std::array<unsigned char, 256> UpperCaseTable() override;
+  std::array<unsigned char, 256> ReadUpperCaseMap() override;
   LeadByteSet LeadBytes() override;
 };
 

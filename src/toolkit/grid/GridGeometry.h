@@ -7,6 +7,15 @@
 
 namespace tarnwick {
 
+// A grid's own drawing sizes in pixels: the text's distance from a cell's left edge, how far from a
+// column border a press still grabs it, and the narrowest a drag leaves a column.
+struct GridSpacing {
+  int textLeft = 0;
+  int borderSlack = 0;
+  int minColumnWidth = 0;
+  bool operator==(const GridSpacing&) const = default;
+};
+
 struct GridRect {
   int left = 0;
   int top = 0;

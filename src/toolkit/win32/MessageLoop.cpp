@@ -66,7 +66,7 @@ void AnswerComCalls() {
   while (PeekMessageA(&call, apartment, 0, 0, PM_REMOVE)) DispatchMessageA(&call);
 }
 
-void KeepFrameWorking(HWND frame, bool paint) {
+void PumpDuringLongWork(HWND frame, bool paint) {
   // The user's input in the order it came, so a press on the caption and the moves after it stay
   // together; each PeekMessage answers the messages sent meanwhile first.
   MSG message{};

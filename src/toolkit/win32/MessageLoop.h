@@ -19,6 +19,6 @@ void AnswerComCalls();
 // mouse messages on the frame, the system keys (Alt+F4, Alt+Space) and its posted system commands
 // and close requests, so the user can move, size, minimise, maximise and close it; throws away
 // every other input. Paints what needs painting when `paint` is set.
-void KeepFrameWorking(HWND frame, bool paint);
+void PumpDuringLongWork(HWND frame, bool paint);
 
 }  // namespace tarnwick

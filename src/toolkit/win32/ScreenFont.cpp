@@ -32,7 +32,7 @@ int WindowDpi(HWND window) {
   return ScreenDpi();
 }
 
-ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi) {
+ScreenFont CreateScreenFont(const char* faceName, int designHeight, int designZeroHeight, int dpi) {
   HDC screen = GetDC(nullptr);
   ScreenFont result;
   // A negative height asks for the character height, without the internal leading.
@@ -42,7 +42,7 @@ ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi) {
   HGDIOBJ previous = SelectObject(screen, result.font);
   SIZE zero{};
   if (GetTextExtentPoint32A(screen, "0", 1, &zero) && zero.cy > 0) {
-    result.scale = {static_cast<int>(zero.cy), kDesignZeroHeight};
+    result.scale = {static_cast<int>(zero.cy), designZeroHeight};
   }
   SelectObject(screen, previous);
   ReleaseDC(nullptr, screen);

@@ -29,8 +29,8 @@ int ScreenDpi();
 // (before Windows 10), the screen's.
 int WindowDpi(HWND window);
 
-// `designHeight` is the font's character height in pixels at 96 dots per inch; `dpi` the density
-// to make it for.
-ScreenFont CreateScreenFont(const char* faceName, int designHeight, int dpi);
+// `designHeight` is the font's character height and `designZeroHeight` the height of its "0", in
+// pixels at 96 dots per inch; `dpi` the density to make it for.
+ScreenFont CreateScreenFont(const char* faceName, int designHeight, int designZeroHeight, int dpi);
 
 }  // namespace tarnwick

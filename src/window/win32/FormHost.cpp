@@ -57,7 +57,8 @@ bool FormHost::Create(int showCommand) {
 
   // The window's own density: a per-monitor aware window may open on a monitor whose density is
   // not the system's, and no WM_DPICHANGED tells it so until it is moved.
-  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, density_(window_));
+  font_ = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, TForm1::kFontZeroHeight,
+                           density_(window_));
   if (font_.scale.num != font_.scale.den) {
     form_.ScaleControls(font_.scale);
     SetClientSize({font_.scale.Of(TForm1::kDesignClient.width),
@@ -130,7 +131,8 @@ void FormHost::LayOut(const std::function<void()>& change) {
 // the scale the new font's "0" gives; the window takes the place the system suggests, and the
 // anchors fit the controls to its new client area.
 void FormHost::DpiChanged(int dpi, const RECT& suggested) {
-  ScreenFont font = CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, dpi);
+  ScreenFont font =
+      CreateScreenFont(TForm1::kFontName, TForm1::kFontHeight, TForm1::kFontZeroHeight, dpi);
   if (!font.font) return;
   LayOut([this, &font] { form_.ScaleControls(font.scale); });
   for (const auto& peer : peers_) peer->Rescale(font.font, font.scale);

@@ -44,7 +44,7 @@ class FormHost final : public BusyMonitor {
   bool PreTranslate(MSG& message);
 
   void BusyStarted(BusyWork work) override;
-  bool BusyStep(const std::function<void(BusyStatus)>& writeStatus) override;
+  bool BusyStep(const std::function<void(BusyCaption)>& writeStatus) override;
   void BusyFinished() override;
 
  private:

@@ -11,13 +11,13 @@ void FormHost::BusyStarted(BusyWork work) {
   SetCursor(LoadCursorA(nullptr, IDC_WAIT));
 }
 
-bool FormHost::BusyStep(const std::function<void(BusyStatus)>& writeStatus) {
+bool FormHost::BusyStep(const std::function<void(BusyCaption)>& writeStatus) {
   const BusyDue due = busy_.Step(clock_());
   if (!due.answer) return !busy_.Stopping();
   if (due.status) writeStatus(busy_.Status());
   // Painted control by control below, with other programs' questions answered in between.
   if (due.show) ShowFrame(startShowCommand_);
-  KeepFrameWorking(window_, due.status);
+  PumpDuringLongWork(window_, due.status);
   return !busy_.Stopping();
 }
 

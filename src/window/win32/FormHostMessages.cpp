@@ -9,8 +9,9 @@ LRESULT CALLBACK FormHost::WindowProc(HWND window, UINT message, WPARAM wParam, 
   auto* host = WindowObject<FormHost>(window, message, lParam);
   if (!host) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCCREATE) host->window_ = window;
-  // The one boundary for every handler the window's messages run: nothing thrown may cross
-  // into the system's message dispatch. The error box reports it and the window carries on.
+  // The guard around every handler this window's messages run: nothing thrown may cross into
+  // the system's message dispatch. The error box reports it and the window carries on. The
+  // host's calls outside a message and the grid's own messages are guarded where they are made.
   LRESULT result = 0;
   RunGuarded(window, [&] { result = host->HandleMessage(message, wParam, lParam); });
   return result;

@@ -14,11 +14,6 @@ namespace tarnwick {
 namespace {
 
 constexpr char kClassName[] = "TarnwickGrid";
-// The design at 96 dots per inch: the text's distance from a cell's left edge, how far from a
-// column border a press still grabs it, and the narrowest a drag leaves a column.
-constexpr int kDesignTextLeft = 2;
-constexpr int kDesignBorderSlack = 3;
-constexpr int kDesignMinColumnWidth = 4;
 
 std::vector<int> Scaled(std::vector<int> widths, Scale scale) {
   for (int& width : widths) width = scale.Of(width);
@@ -33,10 +28,12 @@ bool IsInput(UINT message) {
 
 }  // namespace
 
-GridControl::GridControl(GridModel& table, std::vector<int> columnWidths, int rowHeight)
+GridControl::GridControl(GridModel& table, std::vector<int> columnWidths, int rowHeight,
+                         GridSpacing spacing)
     : table_(table),
       designWidths_(std::move(columnWidths)),
       designRowHeight_(rowHeight),
+      designSpacing_(spacing),
       geometry_(rowHeight, designWidths_) {
   ScaleMargins();
 }
@@ -179,9 +176,9 @@ void GridControl::Created() {
 }
 
 void GridControl::ScaleMargins() {
-  textLeft_ = scale_.Of(kDesignTextLeft);
-  borderSlack_ = scale_.Of(kDesignBorderSlack);
-  minColumnWidth_ = scale_.Of(kDesignMinColumnWidth);
+  textLeft_ = scale_.Of(designSpacing_.textLeft);
+  borderSlack_ = scale_.Of(designSpacing_.borderSlack);
+  minColumnWidth_ = scale_.Of(designSpacing_.minColumnWidth);
 }
 
 void GridControl::MeasureFont() {

@@ -20,8 +20,9 @@ namespace tarnwick {
 
 class GridControl : private GridModelObserver {
  public:
-  // One column width per column of the table, and the row height, in pixels at 96 dots per inch.
-  GridControl(GridModel& table, std::vector<int> columnWidths, int rowHeight);
+  // One column width per column of the table, the row height and the drawing sizes, in pixels at
+  // 96 dots per inch.
+  GridControl(GridModel& table, std::vector<int> columnWidths, int rowHeight, GridSpacing spacing);
   ~GridControl() override;
   GridControl(const GridControl&) = delete;
   GridControl& operator=(const GridControl&) = delete;
@@ -116,6 +117,7 @@ class GridControl : private GridModelObserver {
   GridModel& table_;
   const std::vector<int> designWidths_;
   const int designRowHeight_;
+  const GridSpacing designSpacing_;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   GridGeometry geometry_;

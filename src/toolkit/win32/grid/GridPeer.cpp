@@ -5,7 +5,9 @@
 namespace tarnwick {
 
 GridPeer::GridPeer(GridBox& box)
-    : NativePeer(box), box_(box), grid_(box.Model(), box.DesignWidths(), box.DesignRowHeight()) {
+    : NativePeer(box),
+      box_(box),
+      grid_(box.Model(), box.DesignWidths(), box.DesignRowHeight(), box.DesignSpacing()) {
   grid_.OnContextMenu = [this](POINT screen) { ShowPopupMenu(screen); };
 }
 
