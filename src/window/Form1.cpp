@@ -16,7 +16,6 @@ TForm1::TForm1(Platform& platform)
       formatter_(platform.locale, platform.text),
       separators_(platform.locale.ReadNumberSeparators()) {
   ReadLayout();
-  grd.SetDesignSpacing(kGridSpacing);
   BindEvents();
 }
 

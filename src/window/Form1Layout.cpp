@@ -96,6 +96,7 @@ void TForm1::ReadLayout() {
 
   grd.SetDesignWidths({kColumnWidths.begin(), kColumnWidths.end()});
   grd.SetDesignRowHeight(kRowHeight);
+  grd.SetDesignSpacing(kGridSpacing);
   grd.SetPopupMenu(&pop);
 }
 
