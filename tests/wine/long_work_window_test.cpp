@@ -16,6 +16,7 @@
 
 #include "CacheRecords.h"
 #include "RealPlatform.h"
+#include "StartedProgram.h"
 #include "cache/Columns.h"
 #include "cache/Listing.h"
 #include "cache/StatusTexts.h"
@@ -27,6 +28,8 @@
 
 namespace tarnwick {
 namespace {
+
+using testing::SearchBox;
 
 constexpr int kEntries = 3000;
 
@@ -302,15 +305,6 @@ struct UserDuringListing {
   bool listingOutlastedTheInput = false;
 };
 
-// The search box: the edit box that is not the detail box.
-HWND SearchBox(HWND form) {
-  HWND edit = nullptr;
-  while ((edit = FindWindowExA(form, edit, "Edit", nullptr)) &&
-         (GetWindowLongPtrA(edit, GWL_STYLE) & ES_MULTILINE)) {
-  }
-  return edit;
-}
-
 // The main window once the long listing has shown it, with its controls.
 HWND ShownForm() {
   for (int wait = 0; wait < 1000; ++wait) {
@@ -321,9 +315,10 @@ HWND ShownForm() {
   return nullptr;
 }
 
-// Types text and Enter into the search box, clicks Clear and Cookies, presses F3, Delete and the
-// menu key on the grid, then changes the frame's state, all as a user would while the first
-// listing runs; and finds out whether it still ran once all that was taken.
+// Types text and Enter into the search box, clicks Clear and Cookies, chooses the first item of
+// the grid's menu from the keyboard ("Delete this entry"), then changes the frame's state, all as
+// a user would while the first listing runs; and finds out whether it still ran once all that
+// was taken.
 DWORD WINAPI ActWhileListing(void* param) {
   auto& user = *static_cast<UserDuringListing*>(param);
   HWND form = ShownForm();
@@ -334,7 +329,7 @@ DWORD WINAPI ActWhileListing(void* param) {
   ClickOn(FindWindowExA(form, nullptr, "Button", "Clear"));
   ClickOn(FindWindowExA(form, nullptr, "Button", "Cookies"));
   ClickOn(FindWindowExA(form, nullptr, "TarnwickGrid", nullptr));
-  Type({VK_F3, VK_DELETE, VK_APPS});
+  Type({VK_APPS, VK_DOWN, VK_RETURN});
   // The frame's input comes after all the rest: once it took effect, the rest was taken too.
   ClickAt(FramePoint(form, user.framePart), user.clicks);
   for (int wait = 0; wait < 500 && !user.inState(form); ++wait) Sleep(10);
