@@ -10,7 +10,7 @@ namespace tarnwick {
 
 // Deletes the entry whose URL is in the row's "Source URL" cell and writes "DELETED",
 // "FILE_NOT_FOUND" or "ACCESS_DENIED" over its "Use Count"; other failures leave the cell as it
-// was.
+// was. The caption row (row 0) holds no entry: nothing is deleted and nothing written.
 void DeleteEntryOfRow(EntryTable& table, int row, UrlCache& cache);
 
 // The same for every row after the header row, in order, whatever each outcome. `afterRow`, when

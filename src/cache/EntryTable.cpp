@@ -73,6 +73,17 @@ void EntryTable::SetCell(int col, int row, std::string_view text) {
   if (rows_[static_cast<size_t>(row)].SetCell(col, text)) RowChanged(row);
 }
 
+EntryTable::PreparedCell EntryTable::PrepareCell(int col, int row, size_t capacity) {
+  CheckRow(row);
+  if (col < 0 || col >= kColCount) throw std::out_of_range("no such column");
+  return {*this, row, rows_[static_cast<size_t>(row)].Reserve(col, capacity)};
+}
+
+void EntryTable::PreparedCell::Write(std::string_view outcome) {
+  table_.CheckRow(row_);
+  if (table_.rows_[static_cast<size_t>(row_)].Store(room_, outcome)) table_.RowChanged(row_);
+}
+
 void EntryTable::ClearRow(int row) {
   CheckRow(row);
   if (rows_[static_cast<size_t>(row)].Clear()) RowChanged(row);
@@ -87,7 +98,17 @@ void EntryTable::AddListedRow(std::span<const std::string_view> texts) {
   const int row = RowCount() - 1;
   ClearRow(row);
   AppendToRow(row, texts);
-  SetRowCount(row + 2);
+  RevealEmptyRow();
+}
+
+// The row after the last is emptied before it shows: what an earlier listing or a Clear left in
+// it would otherwise be painted and read out until the next record fills it. Emptying a row frees
+// its block and takes no memory.
+void EntryTable::RevealEmptyRow() {
+  const auto hidden = static_cast<size_t>(rowCount_);
+  if (rows_.size() == hidden) rows_.emplace_back();
+  rows_[hidden].Clear();
+  SetRowCount(rowCount_ + 1);
 }
 
 void EntryTable::EndListedRows() { SetRowCount(RowCount() - 1); }

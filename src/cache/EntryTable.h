@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cache/RowCells.h"
@@ -59,6 +60,24 @@ class EntryTable : public GridModel {
   // The cell's text up to its first NUL.
   std::string_view ShownText(int col, int row) const final;
 
+  // A cell made ready for the outcome of an action: the memory for a text of up to `capacity`
+  // bytes in it is taken before the action, so the outcome shows even when none is left once the
+  // action happened. Nothing else may change the row before the outcome is written.
+  class PreparedCell {
+   public:
+    void Write(std::string_view outcome);
+
+   private:
+    friend class EntryTable;
+    PreparedCell(EntryTable& table, int row, RowCells::Reserved room)
+        : table_(table), row_(row), room_(std::move(room)) {}
+
+    EntryTable& table_;
+    int row_;
+    RowCells::Reserved room_;
+  };
+  PreparedCell PrepareCell(int col, int row, size_t capacity);
+
   // The row operations of the listing and the detail box.
   void ClearRow(int row);
   // Stores each text in the row's first empty cell, in order; an empty text is stored as a single
@@ -73,7 +92,7 @@ class EntryTable : public GridModel {
   // Shows the header rows and one cleared row, left for the first record.
   void StartListedRows();
   // Writes the texts into the row left for the next record, as AppendToRow does, and leaves a new
-  // row after it.
+  // row after it, empty from the moment it shows.
   void AddListedRow(std::span<const std::string_view> texts);
   // Drops the row left for the next record.
   void EndListedRows();
@@ -87,6 +106,7 @@ class EntryTable : public GridModel {
   void CheckRow(int row) const;
   void CheckCurrentRow(int row) const;
   void MoveCurrentRow(int row, bool scrollToTop);
+  void RevealEmptyRow();
   void RowChanged(int row);
   void Reshaped();
 

@@ -2,10 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 #include "ActionFakes.h"
 #include "cache/Columns.h"
 
 namespace tarnwick {
+
+// Every allocation fails while this is set, as when memory has run out.
+std::atomic<bool> outOfMemory = false;
+
 namespace {
 
 using testing::FillTable;
@@ -41,18 +49,34 @@ TEST(DeletionTest, ClearDeletesEveryEntryRowInOrderWithoutStopping) {
   EXPECT_EQ(table.Cell(kColUseCount, 3), "DELETED");
 }
 
-TEST(DeletionTest, SingleCaptionRowIsLeftToTheDeleteItemAlone) {
+// After a listing that found nothing only the caption row is left, and it is current: its
+// "Source URL" is no key that was listed, and its "Use Count" is a caption.
+TEST(DeletionTest, TheSingleCaptionRowIsNeverDeleted) {
   EntryTable table;
   FillTable(table, 1);
   table.SetRowCount(1);
   RecordingCache cache;
 
   DeleteEntriesOfAllRows(table, cache);
-  EXPECT_TRUE(cache.deleted.empty());
-
   DeleteEntryOfRow(table, table.Row(), cache);
-  EXPECT_EQ(cache.deleted, std::vector<std::string>{"Source URL"});
-  EXPECT_EQ(table.Cell(kColUseCount, 0), "DELETED");
+  EXPECT_TRUE(cache.deleted.empty());
+  EXPECT_EQ(table.Cell(kColUseCount, 0), "Use Count");
+}
+
+// Memory runs out once the cache has deleted the entry: the row shows the deletion all the same.
+TEST(DeletionTest, ADeletionThatHappenedIsShownWhenMemoryRunsOutAfterIt) {
+  EntryTable table;
+  FillTable(table, 1);
+  struct CacheTakingTheLastMemory : RecordingCache {
+    bool Delete(const char* url) override {
+      const bool gone = RecordingCache::Delete(url);
+      outOfMemory = true;
+      return gone;
+    }
+  } cache;
+  DeleteEntryOfRow(table, 1, cache);
+  outOfMemory = false;
+  EXPECT_EQ(table.Cell(kColUseCount, 1), "DELETED");
 }
 
 TEST(DeletionTest, KeyIsCutAtItsFirstNul) {
@@ -67,3 +91,17 @@ TEST(DeletionTest, KeyIsCutAtItsFirstNul) {
 
 }  // namespace
 }  // namespace tarnwick
+
+// The program's allocations, made to fail on purpose while tarnwick::outOfMemory is set; freed
+// by the matching delete.
+void* operator new(std::size_t size) {
+  void* memory = tarnwick::outOfMemory ? nullptr : std::malloc(size ? size : 1);
+  if (!memory) throw std::bad_alloc();
+  return memory;
+}
+// The compiler pairs the allocation with the library's own delete, not with this one.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#pragma GCC diagnostic pop

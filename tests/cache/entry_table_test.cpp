@@ -102,13 +102,22 @@ TEST_F(EntryTableTest, DroppingTheCurrentRowMovesItToTheNewLastRowWithoutAClick)
   EXPECT_EQ(observer.events, (Texts{"reshaped", "row 1"}));
 }
 
-TEST_F(EntryTableTest, RowsDroppedAndShownAgainKeepTheirTexts) {
+// A listing's row left for its next record is the exception: it shows nothing of an earlier
+// table (another view's entry, an outcome of a Clear) while it waits for the record.
+TEST_F(EntryTableTest, RowsShownAgainKeepTheirTextsButNotTheRowLeftForTheNextRecord) {
   table.AppendToRow(8, Texts{"kept"});
   table.SetRowCount(3);
   EXPECT_THROW(table.Cell(0, 8), std::out_of_range);
   table.SetRowCount(100000);
   EXPECT_EQ(table.Cell(0, 8), "kept");
   EXPECT_EQ(table.Cell(0, 99999), "");
+
+  table.AppendToRow(2, Texts{"earlier", "", "", "DELETED"});
+  table.StartListedRows();
+  const std::string_view listed[] = {"listed"};
+  table.AddListedRow(listed);
+  ASSERT_EQ(table.RowCount(), 3);
+  for (int col = 0; col < table.ColCount(); ++col) EXPECT_EQ(table.Cell(col, 2), "") << col;
 }
 
 TEST_F(EntryTableTest, ClickNotificationOnlyWhenWritingAnotherRowOrClicking) {
