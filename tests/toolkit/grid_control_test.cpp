@@ -166,10 +166,13 @@ TEST_F(AccessibleGridControlTest, RowObjectsFollowTheTableAndFailOnceTheWindowIs
   EXPECT_EQ(table->accDoDefaultAction(Child(ChildOfRow(0))), DISP_E_MEMBERNOTFOUND);
   EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, Child(ChildOfRow(0))), E_INVALIDARG);
   EXPECT_EQ(clickedRows_, (std::vector<int>{kRows, 3}));
-  // While a listing or a Clear runs the grid takes no input, and no accessible action either.
+  // While a listing or a Clear runs the grid takes no input, and no accessible action either:
+  // the caller learns that it was refused.
   grid_.BlockInput(true);
-  last->accDoDefaultAction(Child(CHILDID_SELF));
-  table->accSelect(SELFLAG_TAKESELECTION, Child(ChildOfRow(7)));
+  const HRESULT busy = HRESULT_FROM_WIN32(ERROR_BUSY);
+  EXPECT_EQ(last->accDoDefaultAction(Child(CHILDID_SELF)), busy);
+  EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, Child(ChildOfRow(7))), busy);
+  EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, Child(CHILDID_SELF)), busy);
   grid_.BlockInput(false);
   EXPECT_EQ(table_.Row(), 3);
   EXPECT_EQ(clickedRows_.size(), 2u);

@@ -527,6 +527,17 @@ TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
   EXPECT_EQ(form.grd.Cell(kColUseCount, 2), "DELETED");
   EXPECT_EQ(TextOf(Window(form.lbl_Status)), "3 entries in 30 bytes (0,00 MB)");
+
+  // The same in a Clear the user asked to close: the box is read before the window closes.
+  probe = {};
+  memoryRunsOutAt = clockReads + 3;
+  PostMessageA(host.Handle(), WM_CLOSE, 0, 0);
+  SetTimer(nullptr, 0, 20, ProbeMessageBox);
+  SendMessageA(Window(form.bnt_Clear), BM_CLICK, 0, 0);
+  outOfMemory = false;
+  EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
+  Pump();
+  EXPECT_EQ(host.Handle(), nullptr) << "closed once the box was gone";
 }
 
 // Memory runs out as the first listing starts, at the first cell it writes: the header's.

@@ -42,9 +42,25 @@ HWND ComApartmentWindow() {
   return nullptr;
 }
 
-void DispatchPosted(HWND frame, UINT message) {
-  MSG posted{};
-  while (PeekMessageA(&posted, frame, message, message, PM_REMOVE)) DispatchMessageA(&posted);
+// What still runs of the messages posted to the frame itself: its system commands (Alt+F4 posts
+// one), a close request, and a change of the user's settings, which the next count shows.
+bool FrameNeeds(UINT message) {
+  return message == WM_SYSCOMMAND || message == WM_CLOSE || message == WM_SETTINGCHANGE;
+}
+
+// A posted message to the frame or one of its controls runs only when the frame needs it or the
+// control says it is its own; anything else posted there is dropped, never kept for later: a
+// click, a command, a mouse message, a context-menu request. Messages for the thread's other
+// windows (COM's among them) and for the thread itself all run.
+void TakePosted(MSG& message, HWND frame, const RunsDuringLongWork& controlOwn) {
+  // The characters of system keys come posted, and go to the frame as the keys did.
+  if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+    TakeInput(message, frame);
+    return;
+  }
+  const bool ours = message.hwnd && (message.hwnd == frame || IsChild(frame, message.hwnd));
+  const bool runs = message.hwnd == frame ? FrameNeeds(message.message) : controlOwn(message);
+  if (!ours || runs) DispatchMessageA(&message);
 }
 
 }  // namespace
@@ -66,20 +82,22 @@ void AnswerComCalls() {
   while (PeekMessageA(&call, apartment, 0, 0, PM_REMOVE)) DispatchMessageA(&call);
 }
 
-void PumpDuringLongWork(HWND frame, bool paint) {
+void PumpDuringLongWork(HWND frame, bool paint, const RunsDuringLongWork& controlOwn) {
   // The user's input in the order it came, so a press on the caption and the moves after it stay
   // together; each PeekMessage answers the messages sent meanwhile first.
   MSG message{};
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) TakeInput(message, frame);
-  // Keys and clicks that came posted: from another program, or the characters of system keys.
-  while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
-    TakeInput(message, frame);
-  while (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-  }
-  // Alt+F4 posts its command, and another program may post a close request.
-  DispatchPosted(frame, WM_SYSCOMMAND);
-  DispatchPosted(frame, WM_CLOSE);
   AnswerComCalls();
+  // What was posted, in the order it came: by another program, by the system (the characters of
+  // system keys, the command of Alt+F4) or by the program itself.
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE)) {
+    if (message.message == WM_QUIT) {
+      // The message loop ends with it once the work is over; it is the queue's last message.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    TakePosted(message, frame, controlOwn);
+  }
   if (!paint) return;
   while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&message);
 }

@@ -14,11 +14,17 @@ int RunMessageLoop(const std::function<bool(MSG&)>& preTranslate);
 // screen reader's, say) and wait in the queue, and nothing else that was posted.
 void AnswerComCalls();
 
+// Whether a message posted to one of the frame's controls is the control's own business, which
+// carries on during long work (a control bringing itself up to date with its model, say).
+using RunsDuringLongWork = std::function<bool(const MSG&)>;
+
 // Keeps a busy window a window without any handler of its controls running: answers the
 // messages other programs sent and the COM calls made to this thread, passes `frame` its own
-// mouse messages on the frame, the system keys (Alt+F4, Alt+Space) and its posted system commands
-// and close requests, so the user can move, size, minimise, maximise and close it; throws away
-// every other input. Paints what needs painting when `paint` is set.
-void PumpDuringLongWork(HWND frame, bool paint);
+// mouse messages on the frame, the system keys (Alt+F4, Alt+Space), its posted system commands,
+// close requests and settings changes, so the user can move, size, minimise, maximise and close
+// it, and the messages its controls posted themselves (`controlOwn`). Everything else that would
+// act on the frame or its controls, input or posted, is thrown away rather than kept for after
+// the work. Paints what needs painting when `paint` is set.
+void PumpDuringLongWork(HWND frame, bool paint, const RunsDuringLongWork& controlOwn);
 
 }  // namespace tarnwick

@@ -33,6 +33,9 @@ class NativePeer : public ControlView {
   // Long work runs: a control whose input could reach the program other than through the
   // message queue (an accessible action, say) drops it meanwhile.
   virtual void BlockInput(bool) {}
+  // Whether a message this control posted to itself still runs while long work blocks its
+  // input: one that brings the window up to date, never one that acts.
+  virtual bool RunsWhileBlocked(UINT) const { return false; }
 
   HWND Handle() const { return window_; }
   Control& Model() const { return model_; }

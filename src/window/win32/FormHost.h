@@ -63,6 +63,8 @@ class FormHost final : public BusyMonitor {
   void DpiChanged(int dpi, const RECT& suggested);
   void RestoreFocus();
   bool CloseRequested();
+  void Enabled();
+  void SessionEnding();
   void Destroyed();
 
   bool KeyDown(MSG& message);
@@ -84,6 +86,8 @@ class FormHost final : public BusyMonitor {
   BusyState busy_;
   // A close request was posted when the work ended: the window is not to be shown any more.
   bool closing_ = false;
+  // A close request came while a modal box of ours was up; it is carried out once the box goes.
+  bool closeWhenEnabled_ = false;
   // While the first listing runs, how to show the window if it runs long.
   bool creating_ = false;
   int startShowCommand_ = SW_SHOWNORMAL;

@@ -17,7 +17,12 @@ bool FormHost::BusyStep(const std::function<void(BusyCaption)>& writeStatus) {
   if (due.status) writeStatus(busy_.Status());
   // Painted control by control below, with other programs' questions answered in between.
   if (due.show) ShowFrame(startShowCommand_);
-  PumpDuringLongWork(window_, due.status);
+  PumpDuringLongWork(window_, due.status, [this](const MSG& posted) {
+    for (const auto& peer : peers_) {
+      if (peer->Handle() == posted.hwnd) return peer->RunsWhileBlocked(posted.message);
+    }
+    return false;
+  });
   return !busy_.Stopping();
 }
 
@@ -28,6 +33,12 @@ void FormHost::BusyFinished() {
   if (busy_.Finish() && window_) closing_ = PostMessageA(window_, WM_CLOSE, 0, 0) != FALSE;
 }
 
-bool FormHost::CloseRequested() { return busy_.CloseRequested(); }
+// The session ends (sign-out, shutdown) and the system may end the process at any point once
+// this message is answered. Long work is between two records whenever a message is answered: a
+// deletion is never cut half-way. The program ends here, before the system ends it; at rest the
+// system's ending is as good.
+void FormHost::SessionEnding() {
+  if (busy_.Busy()) ExitProcess(0);
+}
 
 }  // namespace tarnwick

@@ -27,6 +27,12 @@ LRESULT FormHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (CloseRequested()) break;
       return 0;
+    case WM_ENABLE:
+      if (wParam) Enabled();
+      break;
+    case WM_ENDSESSION:
+      if (wParam) SessionEnding();
+      break;
     case WM_SIZE:
       Resized(wParam, LOWORD(lParam), HIWORD(lParam));
       return 0;
@@ -62,6 +68,20 @@ void FormHost::Destroyed() {
   UnbindWindowObject(window_);
   window_ = nullptr;
   form_.SetHandle(nullptr);
+}
+
+bool FormHost::CloseRequested() {
+  // A modal box of ours is up (the error box, say): its own loop would carry out the close and
+  // take the box with the window before anyone read it. The close waits for the box to go.
+  if (!IsWindowEnabled(window_)) {
+    closeWhenEnabled_ = true;
+    return false;
+  }
+  return busy_.CloseRequested();
+}
+
+void FormHost::Enabled() {
+  if (closeWhenEnabled_) closeWhenEnabled_ = !PostMessageA(window_, WM_CLOSE, 0, 0);
 }
 
 void FormHost::Command(HWND control, WORD code) {

@@ -50,6 +50,10 @@ bool IsEntryRow(const GridControl& grid, const Element& element) {
 
 bool HasFocus(const GridControl& grid) { return GetFocus() == grid.Handle(); }
 
+// What an action answers while long work blocks the grid's input: it did nothing, and a screen
+// reader must not report that it did.
+const HRESULT kRefusedWhileBusy = HRESULT_FROM_WIN32(ERROR_BUSY);
+
 // COM interfaces have no virtual destructor: the object deletes itself in Release, never through
 // the interface.
 #pragma GCC diagnostic push
@@ -234,6 +238,7 @@ class GridAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     return WithElement(child, [&](GridControl& grid, const Element& element) {
       if (!IsEntryRow(grid, element)) return DISP_E_MEMBERNOTFOUND;
+      if (grid.InputBlocked()) return kRefusedWhileBusy;
       grid.ClickRow(element.row);
       return S_OK;
     });
@@ -244,9 +249,10 @@ class GridAccessible final : public IAccessible {
       if (flags & (SELFLAG_EXTENDSELECTION | SELFLAG_REMOVESELECTION)) return E_INVALIDARG;
       const bool selects = flags & (SELFLAG_TAKESELECTION | SELFLAG_ADDSELECTION);
       if (element.row < 0 ? selects : !IsEntryRow(grid, element)) return E_INVALIDARG;
-      if (element.row >= 0 && (selects || (flags & SELFLAG_TAKEFOCUS))) grid.ClickRow(element.row);
       // While input is blocked the focus stays where it is, as the current row does.
-      if ((flags & SELFLAG_TAKEFOCUS) && !grid.InputBlocked()) SetFocus(grid.Handle());
+      if (grid.InputBlocked()) return kRefusedWhileBusy;
+      if (element.row >= 0 && (selects || (flags & SELFLAG_TAKEFOCUS))) grid.ClickRow(element.row);
+      if (flags & SELFLAG_TAKEFOCUS) SetFocus(grid.Handle());
       return S_OK;
     });
   }

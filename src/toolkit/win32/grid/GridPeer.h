@@ -4,6 +4,7 @@
 #include "toolkit/GridBox.h"
 #include "toolkit/win32/NativePeer.h"
 #include "toolkit/win32/grid/GridControl.h"
+#include "toolkit/win32/grid/GridMessages.h"
 
 namespace tarnwick {
 
@@ -14,6 +15,8 @@ class GridPeer final : public NativePeer {
   HWND Create(HWND parent, int controlId, HFONT font, Scale scale) override;
   void Rescale(HFONT font, Scale scale) override;
   void BlockInput(bool blocked) override { grid_.BlockInput(blocked); }
+  // The scroll bars and the screen reader follow the rows a listing adds.
+  bool RunsWhileBlocked(UINT message) const override { return message == kCatchUpMessage; }
 
  private:
   void ShowPopupMenu(POINT screen);
