@@ -1,6 +1,7 @@
 #pragma once
 // Reading what the cache holds, for the Wine tests to compare the program's work against.
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/UrlCache.h"
@@ -29,6 +30,16 @@ inline void ForEachRecord(UrlCache& cache, const char* pattern,
     }
   }
   if (find) cache.FindClose(find);
+}
+
+// The keys of the content entries in `cache`, in the order a listing of every entry meets them.
+inline std::vector<std::string> ContentKeys(UrlCache& cache) {
+  std::vector<std::string> keys;
+  ForEachRecord(cache, nullptr, [&](const CacheEntryRecord& record) {
+    if ((record.CacheEntryType & (kCookieCacheEntry | kUrlHistoryCacheEntry)) == 0)
+      keys.emplace_back(record.lpszSourceUrlName);
+  });
+  return keys;
 }
 
 }  // namespace tarnwick::testing

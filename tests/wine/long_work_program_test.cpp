@@ -10,9 +10,9 @@
 
 #include "CacheRecords.h"
 #include "RealPlatform.h"
+#include "SeedSuites.h"
 #include "StartedProgram.h"
 #include "cache/StatusTexts.h"
-#include "seed/SeedSets.h"
 #include "support/WindowText.h"
 
 namespace tarnwick {
@@ -22,17 +22,9 @@ using testing::ChildOf;
 using testing::StartedProgram;
 using testing::TextOf;
 
-constexpr int kEntries = 3000;
-
-// The keys of the content entries in the cache, in the order a listing meets them.
 std::vector<std::string> ContentKeys() {
-  std::vector<std::string> keys;
   WinInetCache cache;
-  testing::ForEachRecord(cache, nullptr, [&](const CacheEntryRecord& record) {
-    if ((record.CacheEntryType & (kCookieCacheEntry | kUrlHistoryCacheEntry)) == 0)
-      keys.emplace_back(record.lpszSourceUrlName);
-  });
-  return keys;
+  return testing::ContentKeys(cache);
 }
 
 HWND Button(HWND form, const char* caption) {
@@ -57,24 +49,12 @@ bool WaitForStatus(HWND form, const char* prefix, bool starting = true) {
   return false;
 }
 
-class LongWorkProgramTest : public ::testing::Test {
+class LongWorkProgramTest : public testing::SyntheticSeedSuite<3000> {
  protected:
-  static void SetUpTestSuite() {
-    seeder_ = new seed::CacheSeeder;
-    ASSERT_TRUE(seed::SeedSyntheticEntries(*seeder_, kEntries)) << seeder_->Error();
-  }
-  static void TearDownTestSuite() {
-    seeder_->RemoveAll();
-    delete seeder_;
-  }
-
   std::string Summary() {
-    uint64_t total = 0;
-    for (const seed::SeededEntry& entry : seeder_->Entries()) total += entry.size;
-    return FormatSummary(kEntries, static_cast<int64_t>(total), real.locale.ReadNumberSeparators());
+    return FormatSummary(kEntries, SeededBytes(), real.locale.ReadNumberSeparators());
   }
 
-  static inline seed::CacheSeeder* seeder_ = nullptr;
   testing::RealPlatform real;
 };
 

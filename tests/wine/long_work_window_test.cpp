@@ -16,6 +16,7 @@
 
 #include "CacheRecords.h"
 #include "RealPlatform.h"
+#include "SeedSuites.h"
 #include "StartedProgram.h"
 #include "cache/Columns.h"
 #include "cache/Listing.h"
@@ -41,12 +42,8 @@ uint32_t SlowClock() {
 }
 
 int ContentKeysInCache() {
-  int keys = 0;
   WinInetCache cache;
-  testing::ForEachRecord(cache, nullptr, [&](const CacheEntryRecord& record) {
-    if ((record.CacheEntryType & (kCookieCacheEntry | kUrlHistoryCacheEntry)) == 0) ++keys;
-  });
-  return keys;
+  return static_cast<int>(testing::ContentKeys(cache).size());
 }
 
 // Watches the window from another thread as a screen reader would: whether it is visible, and
@@ -140,29 +137,15 @@ class Watcher {
   std::vector<Sample> samples_;
 };
 
-class LongWorkWindowTest : public ::testing::Test {
+class LongWorkWindowTest : public testing::SyntheticSeedSuite<kEntries> {
  protected:
   // The program's thread is an apartment of its own, as WinMain makes it.
   LongWorkWindowTest() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
   ~LongWorkWindowTest() override { CoUninitialize(); }
 
-  static void SetUpTestSuite() {
-    seeder_ = new seed::CacheSeeder;
-    ASSERT_TRUE(seed::SeedSyntheticEntries(*seeder_, kEntries)) << seeder_->Error();
-  }
-  static void TearDownTestSuite() {
-    seeder_->RemoveAll();
-    delete seeder_;
-  }
-
   void Pump() { testing::PumpMessages(host); }
-  std::string Summary() const {
-    uint64_t total = 0;
-    for (const seed::SeededEntry& entry : seeder_->Entries()) total += entry.size;
-    return FormatSummary(kEntries, static_cast<int64_t>(total), form.Separators());
-  }
+  std::string Summary() const { return FormatSummary(kEntries, SeededBytes(), form.Separators()); }
 
-  static inline seed::CacheSeeder* seeder_ = nullptr;
   testing::RealPlatform real;
   TForm1 form{real.platform};
   FormHost host{form, SlowClock};

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CacheRecords.h"
-#include "RealisticSeedSuite.h"
+#include "SeedSuites.h"
 #include "WinInetCache.h"
 
 namespace tarnwick {

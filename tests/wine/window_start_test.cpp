@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "RealPlatform.h"
-#include "RealisticSeedSuite.h"
+#include "SeedSuites.h"
 #include "StartedProgram.h"
 #include "cache/Columns.h"
 #include "support/WindowInput.h"

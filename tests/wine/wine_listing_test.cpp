@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CacheRecords.h"
-#include "RealisticSeedSuite.h"
+#include "SeedSuites.h"
 #include "Win32AnsiText.h"
 #include "Win32Locale.h"
 #include "WinInetCache.h"
