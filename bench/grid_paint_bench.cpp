@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Ratio.h"
+#include "cache/Columns.h"
 #include "cache/EntryTable.h"
 #include "toolkit/win32/grid/GridControl.h"
 #include "window/Form1.h"
@@ -19,19 +20,39 @@ namespace {
 constexpr int kBatches = 21;
 constexpr int kPerBatch = 100;
 
+// A cell's text in row `n` of a Content listing of photos.
+std::string CellText(CellSource source, int n) {
+  const std::string id = std::to_string(n);
+  switch (source) {
+    case CellSource::kSourceUrl:
+      return "http://www.example.com/images/photo" + id + ".jpg?size=large";
+    case CellSource::kLocalFile:
+      return "C:\\users\\user\\Temporary Internet Files\\Content.IE5\\AB12CD34\\photo" + id +
+             "[1].jpg";
+    case CellSource::kType:
+      return "Normal";
+    case CellSource::kUseCount:
+      return "3";
+    case CellSource::kHitRate:
+      return "1";
+    case CellSource::kSize:
+      return "48213";
+    case CellSource::kExpires:
+      return "4/5/2024 2:07:09 PM";
+    case CellSource::kViewsLast:
+      return "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: 48213\r\n\r\n";
+    default:
+      return "3/5/2024 2:07:09 PM";
+  }
+}
+
 // Every cell filled, as after a Content listing; the current row in the middle.
 void Fill(EntryTable& table, int entries) {
   table.SetRowCount(entries + 1);
   for (int row = 1; row <= entries; ++row) {
-    std::string id = std::to_string(row);
-    table.AppendToRow(
-        row, std::vector<std::string>{
-                 "http://www.example.com/images/photo" + id + ".jpg?size=large",
-                 "C:\\users\\user\\Temporary Internet Files\\Content.IE5\\AB12CD34\\photo" + id +
-                     "[1].jpg",
-                 "Normal", "3", "1", "48213", "3/5/2024 2:07:09 PM", "4/5/2024 2:07:09 PM",
-                 "3/5/2024 2:07:09 PM", "3/5/2024 2:07:09 PM",
-                 "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\nContent-Length: 48213\r\n\r\n"});
+    std::vector<std::string> texts;
+    for (const Column& column : kColumns) texts.push_back(CellText(column.Source(), row));
+    table.AppendToRow(row, texts);
   }
   table.SelectRow(entries / 2);
 }
@@ -52,7 +73,7 @@ void ScrollBatch(HWND grid) {
 }
 
 // What a screen reader asks when the current row changes: how many rows, which one is current,
-// and the names of its 11 cells. Each read takes microseconds, so a batch holds more of them.
+// and the names of its cells. Each read takes microseconds, so a batch holds more of them.
 void ReadCurrentRowBatch(IAccessible* table) {
   for (int read = 0; read < 10 * kPerBatch; ++read) {
     LONG rows = 0;
@@ -63,7 +84,7 @@ void ReadCurrentRowBatch(IAccessible* table) {
     IAccessible* row = nullptr;
     selection.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&row));
     VariantClear(&selection);
-    for (LONG cell = 1; cell <= 11; ++cell) {
+    for (LONG cell = 1; cell <= kColumnCount; ++cell) {
       VARIANT child;
       child.vt = VT_I4;
       child.lVal = cell;
@@ -103,7 +124,7 @@ int Measure() {
   EntryTable small, large;
   Fill(small, 100);
   Fill(large, 100000);
-  const std::vector<int> widths(TForm1::kColumnWidths.begin(), TForm1::kColumnWidths.end());
+  const std::vector<int> widths = ColumnDesignWidths();
   GridControl smallGrid(small, widths, TForm1::kRowHeight, TForm1::kGridSpacing),
       largeGrid(large, widths, TForm1::kRowHeight, TForm1::kGridSpacing);
   smallGrid.Create(host, 1, RECT{8, 8, 609, 233}, font);

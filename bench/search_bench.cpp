@@ -1,9 +1,11 @@
 // A search with no hit over 100,000 listed rows, against a plain byte scan of the same cell texts.
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "Ratio.h"
 #include "actions/Search.h"
+#include "cache/Columns.h"
 #include "cache/EntryTable.h"
 #include "platform/portable/Cp1252Text.h"
 
@@ -11,22 +13,46 @@ namespace {
 
 using tarnwick::EntryTable;
 
+// A cell's text in row `n` of a Content listing of news pages.
+std::string CellText(tarnwick::CellSource source, int n) {
+  using tarnwick::CellSource;
+  const std::string id = std::to_string(n);
+  switch (source) {
+    case CellSource::kSourceUrl:
+      return "http://www.example.com/articles/2026/12/story-" + id + ".html?ref=front&page=2";
+    case CellSource::kLocalFile:
+      return "C:\\users\\user\\Local Settings\\Temporary Internet "
+             "Files\\Content.IE5\\AB12CD34\\story-" +
+             id + "[1].htm";
+    case CellSource::kType:
+      return "NORMAL_CACHE_ENTRY";
+    case CellSource::kUseCount:
+      return "3";
+    case CellSource::kHitRate:
+      return "1";
+    case CellSource::kSize:
+      return std::to_string(5000 + n);
+    case CellSource::kModified:
+      return "3/5/2024 2:07:09 PM";
+    case CellSource::kExpires:
+      return "12/8/2026 8:00:00 AM";
+    case CellSource::kViewsLast:
+      return "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: "
+             "5120\r\nCache-Control: max-age=3600\r\nETag: \"5d8c72a5edda8d6a\"\r\nServer: "
+             "nginx\r\n\r\n";
+    default:
+      return "12/8/2026 7:59:12 AM";
+  }
+}
+
 void FillRealisticRows(EntryTable& table, int rows) {
   table.SetRowCount(rows + 1);
-  const std::string header =
-      "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: 5120\r\n"
-      "Cache-Control: max-age=3600\r\nETag: \"5d8c72a5edda8d6a\"\r\nServer: nginx\r\n\r\n";
   for (int row = 1; row <= rows; ++row) {
-    const std::string n = std::to_string(row);
+    std::vector<std::string> texts;
+    for (const tarnwick::Column& column : tarnwick::kColumns)
+      texts.push_back(CellText(column.Source(), row));
     table.ClearRow(row);
-    table.AppendToRow(
-        row, std::vector<std::string>{
-                 "http://www.example.com/articles/2026/12/story-" + n + ".html?ref=front&page=2",
-                 "C:\\users\\user\\Local Settings\\Temporary Internet "
-                 "Files\\Content.IE5\\AB12CD34\\story-" +
-                     n + "[1].htm",
-                 "NORMAL_CACHE_ENTRY", "3", "1", std::to_string(5000 + row), "3/5/2024 2:07:09 PM",
-                 "12/8/2026 8:00:00 AM", "12/8/2026 7:59:12 AM", "12/8/2026 7:59:12 AM", header});
+    table.AppendToRow(row, texts);
   }
 }
 

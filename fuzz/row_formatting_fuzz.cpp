@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
     return 0;
   }
   TARNWICK_CHECK(table.RowCount() == 3);
-  for (int col = 0; col < EntryTable::kColCount; ++col)
+  for (int col = 0; col < kColumnCount; ++col)
     TARNWICK_CHECK(table.Cell(col, 1) == expected[static_cast<size_t>(col)]);
   return 0;
 }

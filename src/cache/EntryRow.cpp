@@ -5,8 +5,6 @@
 namespace tarnwick {
 namespace {
 
-constexpr size_t kTimeCells = 4;
-
 // Room for the longest decimal number a row shows, a signed 64-bit one.
 using NumberText = std::array<char, 24>;
 
@@ -14,6 +12,11 @@ template <typename Number>
 std::string_view DecimalText(Number number, NumberText& text) {
   const auto written = std::to_chars(text.data(), text.data() + text.size(), number);
   return {text.data(), static_cast<size_t>(written.ptr - text.data())};
+}
+
+std::string_view TimeText(const FileTime& time, FileTimeMemo& times, std::string& text) {
+  times.Write(time, text);
+  return text;
 }
 
 }  // namespace
@@ -28,9 +31,9 @@ struct EntryRowFormatter::ListingMemo {
   bool hasType = false;
   uint32_t type = 0;
   std::string typeText;
-  std::array<NumberText, 3> numbers{};
-  std::array<std::string, kTimeCells> timeTexts;
-  std::string title;
+  // The texts made for the row, each in its column's place.
+  std::array<NumberText, kColumnCount> numbers{};
+  std::array<std::string, kColumnCount> texts;
 };
 
 bool BelongsToView(uint32_t cacheEntryType, TViewMode view) {
@@ -64,42 +67,66 @@ std::vector<std::string> EntryRowFormatter::RowItems(const DeliveredRecord& deli
 
 EntryRowFormatter::Cells EntryRowFormatter::CellsOf(const DeliveredRecord& delivered,
                                                     TViewMode view, ListingMemo& listing) const {
-  const CacheEntryRecord& record = *delivered.record;
   Cells cells{};
-  const auto add = [&](std::string_view text) { cells.texts[cells.count++] = text; };
-  add(TextInRecord(delivered, record.lpszSourceUrlName));
-  add(TextInRecord(delivered, record.lpszLocalFileName));
-  if (!listing.hasType || listing.type != record.CacheEntryType) {
-    listing.typeText = TypeText(record.CacheEntryType);
-    listing.type = record.CacheEntryType;
-    listing.hasType = true;
+  for (size_t col = 0; col < std::size(kColumns); ++col) {
+    const CellSource source = kColumns[col].Source();
+    if (source == CellSource::kViewsLast && TraitsOf(view).lastColumn == LastColumn::kNone) break;
+    cells.texts[col] = CellText(source, delivered, view, listing, col);
+    cells.count = col + 1;
   }
-  add(listing.typeText);
-  add(DecimalText(record.dwUseCount, listing.numbers[0]));
-  add(DecimalText(record.dwHitRate, listing.numbers[1]));
-  // Shown as the signed number the platform's 64-bit size field holds.
-  const uint64_t size = uint64_t{record.dwSizeHigh} << 32 | record.dwSizeLow;
-  add(DecimalText(static_cast<int64_t>(size), listing.numbers[2]));
-  const FileTime times[kTimeCells] = {record.LastModifiedTime, record.ExpireTime,
-                                      record.LastAccessTime, record.LastSyncTime};
-  for (size_t i = 0; i < kTimeCells; ++i) {
-    listing.times.Write(times[i], listing.timeTexts[i]);
-    add(listing.timeTexts[i]);
+  return cells;
+}
+
+std::string_view EntryRowFormatter::CellText(CellSource source, const DeliveredRecord& delivered,
+                                             TViewMode view, ListingMemo& listing,
+                                             size_t col) const {
+  const CacheEntryRecord& record = *delivered.record;
+  NumberText& number = listing.numbers[col];
+  std::string& text = listing.texts[col];
+  switch (source) {
+    case CellSource::kSourceUrl:
+      return TextInRecord(delivered, record.lpszSourceUrlName);
+    case CellSource::kLocalFile:
+      return TextInRecord(delivered, record.lpszLocalFileName);
+    case CellSource::kType:
+      if (!listing.hasType || listing.type != record.CacheEntryType) {
+        listing.typeText = TypeText(record.CacheEntryType);
+        listing.type = record.CacheEntryType;
+        listing.hasType = true;
+      }
+      return listing.typeText;
+    case CellSource::kUseCount:
+      return DecimalText(record.dwUseCount, number);
+    case CellSource::kHitRate:
+      return DecimalText(record.dwHitRate, number);
+    case CellSource::kSize:
+      // Shown as the signed number the platform's 64-bit size field holds.
+      return DecimalText(static_cast<int64_t>(uint64_t{record.dwSizeHigh} << 32 | record.dwSizeLow),
+                         number);
+    case CellSource::kModified:
+      return TimeText(record.LastModifiedTime, listing.times, text);
+    case CellSource::kExpires:
+      return TimeText(record.ExpireTime, listing.times, text);
+    case CellSource::kLastAccess:
+      return TimeText(record.LastAccessTime, listing.times, text);
+    case CellSource::kLastSync:
+      return TimeText(record.LastSyncTime, listing.times, text);
+    case CellSource::kViewsLast:
+      return LastCellText(delivered, view, text);
   }
-  const LastColumn last = TraitsOf(view).lastColumn;
-  if (last == LastColumn::kNone) return cells;
+  return {};
+}
+
+std::string_view EntryRowFormatter::LastCellText(const DeliveredRecord& delivered, TViewMode view,
+                                                 std::string& text) const {
+  const CacheEntryRecord& record = *delivered.record;
   const std::string_view header =
       BlockInRecord(delivered, record.lpHeaderInfo, record.dwHeaderInfoSize)
           .value_or(std::string_view());
-  if (last == LastColumn::kHeader) {
-    // The whole block as stored: it is not NUL-terminated and may hold NULs and line breaks.
-    add(header);
-  } else {
-    const auto bytes = static_cast<uint32_t>(header.size());
-    listing.title = text_.FromUtf16(HistoryTitle(header.data(), bytes));
-    add(listing.title);
-  }
-  return cells;
+  // The whole block as stored: it is not NUL-terminated and may hold NULs and line breaks.
+  if (TraitsOf(view).lastColumn == LastColumn::kHeader) return header;
+  text = text_.FromUtf16(HistoryTitle(header.data(), static_cast<uint32_t>(header.size())));
+  return text;
 }
 
 }  // namespace tarnwick

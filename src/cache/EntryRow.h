@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cache/Columns.h"
 #include "cache/DeliveredRecord.h"
 #include "cache/EntryTable.h"
 #include "cache/FileTimeText.h"
@@ -35,18 +36,25 @@ class EntryRowFormatter {
   // Adds the record's row to the table's listed rows. An entry of another view adds nothing.
   void AddEntryRow(EntryTable& table, const DeliveredRecord& delivered, TViewMode view) const;
 
-  // The row's texts: ten, and the view's last column, if it has one. A string or header block that
-  // does not lie within the record's bytes is absent, an empty text.
+  // The row's texts: a text for each column, the view's last one only if it has one. A string or
+  // header block that does not lie within the record's bytes is absent, an empty text.
   std::vector<std::string> RowItems(const DeliveredRecord& delivered, TViewMode view) const;
 
  private:
   struct ListingMemo;
   struct Cells {
-    std::array<std::string_view, EntryTable::kColCount> texts;
+    std::array<std::string_view, kColumnCount> texts;
     size_t count;
   };
-  // The row's texts as views into the record and into `listing`, valid until its next use.
+  // The row's texts, one for each column in kColumns that the view shows, as views into the
+  // record and into `listing`, valid until its next use.
   Cells CellsOf(const DeliveredRecord& delivered, TViewMode view, ListingMemo& listing) const;
+  // The text of a cell of column `col`, whose cells come from `source`.
+  std::string_view CellText(CellSource source, const DeliveredRecord& delivered, TViewMode view,
+                            ListingMemo& listing, size_t col) const;
+  // The view's last column: the header block as stored, or the history title made in `text`.
+  std::string_view LastCellText(const DeliveredRecord& delivered, TViewMode view,
+                                std::string& text) const;
 
   Locale& locale_;
   AnsiText& text_;

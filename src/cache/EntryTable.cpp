@@ -59,7 +59,7 @@ void EntryTable::Click() {
 
 std::string_view EntryTable::Cell(int col, int row) const {
   CheckRow(row);
-  if (col < 0 || col >= kColCount) throw std::out_of_range("no such column");
+  if (col < 0 || col >= kColumnCount) throw std::out_of_range("no such column");
   return rows_[static_cast<size_t>(row)].Cell(col);
 }
 
@@ -69,13 +69,13 @@ std::string_view EntryTable::ShownText(int col, int row) const {
 
 void EntryTable::SetCell(int col, int row, std::string_view text) {
   CheckRow(row);
-  if (col < 0 || col >= kColCount) throw std::out_of_range("no such column");
+  if (col < 0 || col >= kColumnCount) throw std::out_of_range("no such column");
   if (rows_[static_cast<size_t>(row)].SetCell(col, text)) RowChanged(row);
 }
 
 EntryTable::PreparedCell EntryTable::PrepareCell(int col, int row, size_t capacity) {
   CheckRow(row);
-  if (col < 0 || col >= kColCount) throw std::out_of_range("no such column");
+  if (col < 0 || col >= kColumnCount) throw std::out_of_range("no such column");
   return {*this, row, rows_[static_cast<size_t>(row)].Reserve(col, capacity)};
 }
 
@@ -123,16 +123,16 @@ void EntryTable::AppendToRow(int row, const std::vector<std::string>& texts) {
 void EntryTable::AppendToRow(int row, std::span<const std::string_view> texts) {
   CheckRow(row);
   RowCells& cells = rows_[static_cast<size_t>(row)];
-  std::array<std::string_view, kColCount> updated;
-  for (int col = 0; col < kColCount; ++col) updated[static_cast<size_t>(col)] = cells.Cell(col);
+  std::array<std::string_view, kColumnCount> updated;
+  for (int col = 0; col < kColumnCount; ++col) updated[static_cast<size_t>(col)] = cells.Cell(col);
 
   // A taken cell never becomes empty again, so each text goes to the next empty cell to the right
   // of the previous one. An empty text is stored as a blank so that it takes its cell.
   int col = 0;
   bool changed = false;
   for (std::string_view text : texts) {
-    while (col < kColCount && !updated[static_cast<size_t>(col)].empty()) ++col;
-    if (col == kColCount) break;
+    while (col < kColumnCount && !updated[static_cast<size_t>(col)].empty()) ++col;
+    if (col == kColumnCount) break;
     updated[static_cast<size_t>(col)] = text.empty() ? std::string_view(" ") : text;
     changed = true;
   }
@@ -144,8 +144,8 @@ void EntryTable::AppendToRow(int row, std::span<const std::string_view> texts) {
 std::vector<std::string> EntryTable::CopyRow(int row) const {
   CheckRow(row);
   std::vector<std::string> items;
-  items.reserve(kColCount);
-  for (int col = 0; col < kColCount; ++col)
+  items.reserve(kColumnCount);
+  for (int col = 0; col < kColumnCount; ++col)
     items.emplace_back(rows_[static_cast<size_t>(row)].Cell(col));
   return items;
 }

@@ -24,15 +24,14 @@ inline constexpr int kFirstEntryRow = 1;
 // A cell's text as it is shown, compared and handed on: up to its first NUL byte.
 std::string_view TextUpToNul(std::string_view text);
 
-// Indices out of range (a column outside 0..10, a row outside 0..RowCount - 1, a current row that
-// is a header row, a RowCount below 1, a FixedRows not below RowCount) throw std::out_of_range.
+// Indices out of range (a column outside 0..kColumnCount - 1, a row outside 0..RowCount - 1, a
+// current row that is a header row, a RowCount below 1, a FixedRows not below RowCount) throw
+// std::out_of_range.
 class EntryTable : public GridModel {
  public:
-  static constexpr int kColCount = RowCells::kCells;
-
   EntryTable();
 
-  int ColCount() const final { return kColCount; }
+  int ColCount() const final { return kColumnCount; }
 
   int RowCount() const final;
   // Adds rows at the end (showing any texts they kept) or drops rows from the end. FixedRows stays

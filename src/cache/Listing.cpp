@@ -61,8 +61,7 @@ class FindGuard {
 // The header row and the row left for the first record.
 void ResetTable(EntryTable& table) {
   table.StartListedRows();
-  for (int col = 0; col < EntryTable::kColCount; ++col)
-    table.SetCell(col, 0, kColumnCaptions[static_cast<size_t>(col)]);
+  for (int col = 0; col < kColumnCount; ++col) table.SetCell(col, 0, kColumns[col].Caption());
   table.SetFixedRows(1);
 }
 

@@ -9,7 +9,7 @@
 namespace tarnwick {
 namespace {
 
-constexpr size_t kOffsetBytes = sizeof(uint32_t) * RowCells::kCells;
+constexpr size_t kOffsetBytes = sizeof(uint32_t) * kColumnCount;
 
 // A block for a row of `textBytes` bytes of cell text. From the same allocator as every other
 // object, so that running out of memory here is reported, and tested, like anywhere else.
@@ -80,9 +80,9 @@ void RowCells::Replace(int firstCol, int lastCol, std::span<const std::string_vi
 // cells after `lastCol`. The old block stays intact until the new one is complete.
 void RowCells::Rebuild(uint32_t* fresh, int firstCol, int lastCol,
                        std::span<const std::string_view> texts) noexcept {
-  char* bytes = reinterpret_cast<char*>(fresh + kCells);
+  char* bytes = reinterpret_cast<char*>(fresh + kColumnCount);
   uint32_t end = 0;
-  for (int col = 0; col < kCells; ++col) {
+  for (int col = 0; col < kColumnCount; ++col) {
     std::string_view text;
     if (col < firstCol || col > lastCol)
       text = Cell(col);

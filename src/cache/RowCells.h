@@ -1,6 +1,6 @@
 #pragma once
-// One row's eleven cell texts in a single heap block: the end offset of every cell, then the
-// texts back to back. A row never written, or cleared, holds no block at all.
+// One row's cell texts, one for each column, in a single heap block: the end offset of every
+// cell, then the texts back to back. A row never written, or cleared, holds no block at all.
 //
 // A row is built by clearing it and appending its texts, so the block is sized exactly on each
 // write instead of keeping spare capacity: a large listing then costs little more than its text.
@@ -14,8 +14,6 @@ namespace tarnwick {
 
 class RowCells {
  public:
-  static constexpr int kCells = kColumnCount;
-
   RowCells() = default;
   RowCells(const RowCells&) = delete;
   RowCells& operator=(const RowCells&) = delete;
@@ -55,9 +53,9 @@ class RowCells {
 
  private:
   uint32_t End(int col) const { return col < 0 ? 0 : block_[col]; }
-  char* Bytes() const { return reinterpret_cast<char*>(block_ + kCells); }
+  char* Bytes() const { return reinterpret_cast<char*>(block_ + kColumnCount); }
   // Bytes of cell text: where the last cell ends.
-  uint64_t TextBytes() const { return block_ ? block_[kCells - 1] : 0; }
+  uint64_t TextBytes() const { return block_ ? block_[kColumnCount - 1] : 0; }
   // The bytes of cell text the row holds once cells `firstCol` to `lastCol` hold `texts`.
   uint64_t TextBytesWith(int firstCol, int lastCol, std::span<const std::string_view> texts) const;
   void Replace(int firstCol, int lastCol, std::span<const std::string_view> texts);

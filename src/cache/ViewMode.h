@@ -1,6 +1,7 @@
 #pragma once
 // The three views of the URL cache and, in one table, what each lists and shows.
 #include <cstdint>
+#include <string_view>
 
 #include "platform/UrlCache.h"
 
@@ -13,10 +14,12 @@ enum TViewMode : uint8_t {
   vmHistory = 2,
 };
 
-// What a view's eleventh column holds; a view without one shows ten.
+// What a view's last column holds; a view without one shows one cell less.
 enum class LastColumn : uint8_t { kNone, kHeader, kHistoryTitle };
 
 struct ViewTraits {
+  // What the view's radio button says.
+  std::string_view caption;
   // The enumeration pattern: null for every entry.
   const char* pattern;
   // The entry type flag whose entries show in this view alone (0: none). An entry with another
@@ -28,9 +31,13 @@ struct ViewTraits {
 
 // By TViewMode.
 inline constexpr ViewTraits kViews[] = {
-    {.pattern = nullptr, .ownFlag = 0, .lastColumn = LastColumn::kHeader},
-    {.pattern = kCookiePattern, .ownFlag = kCookieCacheEntry, .lastColumn = LastColumn::kNone},
-    {.pattern = kHistoryPattern,
+    {.caption = "Content", .pattern = nullptr, .ownFlag = 0, .lastColumn = LastColumn::kHeader},
+    {.caption = "Cookies",
+     .pattern = kCookiePattern,
+     .ownFlag = kCookieCacheEntry,
+     .lastColumn = LastColumn::kNone},
+    {.caption = "History",
+     .pattern = kHistoryPattern,
      .ownFlag = kUrlHistoryCacheEntry,
      .lastColumn = LastColumn::kHistoryTitle},
 };

@@ -19,6 +19,7 @@ class Button : public Control {
   // The user pressed the button.
   void Click();
   std::function<void()> OnClick;
+  std::function<void()>* ClickEvent() override { return &OnClick; }
 
  private:
   std::string caption_;
@@ -47,6 +48,7 @@ class RadioButton : public Control {
   // the checked one again reports nothing.
   void Click();
   std::function<void()> OnClick;
+  std::function<void()>* ClickEvent() override { return &OnClick; }
 
  private:
   friend class RadioGroup;

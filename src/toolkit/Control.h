@@ -1,8 +1,9 @@
 #pragma once
 // What every control of a window is, whatever its kind: where it sits, which edges of its parent
-// it follows on a resize, its place in the tab order, and the view that shows it. Models never
+// it follows on a resize, whether it takes the focus, and the view that shows it. Models never
 // see a window; a view (the native peer) is told what changed and shows it.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -58,15 +59,17 @@ class Control {
   // anchors keep scale too.
   void ScaleBy(int num, int den);
 
-  // Position in the tab order; -1 for a control that never takes the focus.
-  int TabOrder() const { return tabOrder_; }
-  void SetTabOrder(int tabOrder) { tabOrder_ = tabOrder; }
+  // Whether the keyboard can bring the focus to it; a window's tab order is the order of its
+  // controls. A label never takes the focus.
+  bool TakesFocus() const { return kind_ != ControlKind::kLabel; }
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool tabStop);
   // Buttons and radio buttons pass the arrow keys on as focus moves.
   virtual bool ArrowKeysMoveFocus() const { return false; }
   // The focus arrived by an arrow key; a radio button then reports a click.
   virtual void FocusedByArrowKey() {}
+  // Where the control reports the user's click; null for a control that is never clicked.
+  virtual std::function<void()>* ClickEvent() { return nullptr; }
 
   // What assistive technology calls a control that shows no caption saying what it is; empty
   // for the others. Its view applies it when it makes the native control.
@@ -86,7 +89,6 @@ class Control {
   Bounds anchorBase_{};
   Size parentBase_{};
   Size parent_{};
-  int tabOrder_ = -1;
   bool tabStop_ = false;
   std::string accessibleName_;
   ControlView* view_ = nullptr;

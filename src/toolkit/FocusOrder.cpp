@@ -9,13 +9,10 @@ Control* NextInTabOrder(std::span<Control* const> controls, const Control* curre
                         bool tabStopsOnly) {
   std::vector<Control*> ring;
   for (Control* control : controls) {
-    if (control->TabOrder() < 0) continue;
+    if (!control->TakesFocus()) continue;
     if (tabStopsOnly && !control->TabStop() && control != current) continue;
     ring.push_back(control);
   }
-  std::stable_sort(ring.begin(), ring.end(), [](const Control* a, const Control* b) {
-    return a->TabOrder() < b->TabOrder();
-  });
   if (ring.empty()) return nullptr;
   const auto found = std::find(ring.begin(), ring.end(), current);
   if (found == ring.end()) return forward ? ring.front() : ring.back();

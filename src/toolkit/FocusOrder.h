@@ -8,10 +8,10 @@
 
 namespace tarnwick {
 
-// The control after (or before) `current` in tab order, wrapping around, among `controls` (any
-// order; those with a negative tab order never take the focus). With `tabStopsOnly` controls that
-// are no tab stop are passed over. A `current` that is not among them counts as sitting before
-// the first. Null when no control qualifies.
+// The control after (or before) `current` in tab order, wrapping around, among `controls`, which
+// are in tab order; those that never take the focus are passed over. With `tabStopsOnly` controls
+// that are no tab stop are passed over too. A `current` that is not among them counts as sitting
+// before the first. Null when no control qualifies.
 Control* NextInTabOrder(std::span<Control* const> controls, const Control* current, bool forward,
                         bool tabStopsOnly);
 

@@ -9,6 +9,7 @@ namespace tarnwick {
 class EntryTableBox : public GridBox, public EntryTable {
  public:
   GridModel& Model() override { return *this; }
+  std::function<void()>* ClickEvent() override { return &OnClick; }
 };
 
 }  // namespace tarnwick

@@ -16,7 +16,6 @@ TForm1::TForm1(Platform& platform)
       formatter_(platform.locale, platform.text),
       separators_(platform.locale.ReadNumberSeparators()) {
   ReadLayout();
-  BindEvents();
 }
 
 void TForm1::FormCreate() {
@@ -30,18 +29,8 @@ void TForm1::FormResize() {
   lbl_Status.SetTop(grd.Top() + grd.Height() + scale_.Of(kStatusGap));
 }
 
-void TForm1::rdo_ContentClick() {
-  FViewMode = vmContent;
-  RefreshList();
-}
-
-void TForm1::rdo_CookieClick() {
-  FViewMode = vmCookies;
-  RefreshList();
-}
-
-void TForm1::rdo_HistoryClick() {
-  FViewMode = vmHistory;
+void TForm1::ShowView(TViewMode view) {
+  FViewMode = view;
   RefreshList();
 }
 

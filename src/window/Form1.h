@@ -2,7 +2,6 @@
 // The main window: its controls as models, the view mode, and one handler per bound event. The
 // Win32 host shows the models and routes the user's input to the handlers; nothing here sees a
 // window, so every handler runs in tests as it runs in the program.
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -27,10 +26,6 @@ class TForm1 {
   static constexpr Bounds kBounds{222, 119, 625, 455};
   // The client area the layout is designed for, at 96 dots per inch.
   static constexpr Size kDesignClient{617, 421};
-  // The grid's columns at 96 dots per inch: the source URL and the local file wide, the others
-  // alike. The user may drag them wider or narrower.
-  using ColumnWidthList = std::array<int, EntryTable::kColCount>;
-  static constexpr ColumnWidthList kColumnWidths{171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64};
   // The grid's row height at 96 dots per inch.
   static constexpr int kRowHeight = 16;
   // The grid's text 2 pixels from a cell's left edge; a press up to 3 pixels from a column border
@@ -45,7 +40,7 @@ class TForm1 {
   static constexpr int kMargin = 8;
   static constexpr int kStatusGap = 4;
 
-  // Reads the layout: places, captions, anchors and tab order of every control, and binds their
+  // Reads the layout: places, captions and anchors of every control in tab order, and binds their
   // events to the handlers below. Runs no handler.
   explicit TForm1(Platform& platform);
   TForm1(const TForm1&) = delete;
@@ -53,9 +48,15 @@ class TForm1 {
 
   // The controls keep the names the form was designed with, bnt_Clear and Memo1 among them: the
   // handlers and bindings are named after them, so they stay as they are.
+  //
+  // A radio button for each view, and the handler of its click, which lists that view.
   RadioButton rdo_Content;
+  void rdo_ContentClick() { ShowView(vmContent); }
   RadioButton rdo_Cookie;
+  void rdo_CookieClick() { ShowView(vmCookies); }
   RadioButton rdo_History;
+  void rdo_HistoryClick() { ShowView(vmHistory); }
+
   Button bnt_Clear;
   EntryTableBox grd;
   Memo Memo1;
@@ -78,9 +79,6 @@ class TForm1 {
   void FormKeyDown(uint16_t& key, ShiftState shift);
 
   // Control events.
-  void rdo_ContentClick();
-  void rdo_CookieClick();
-  void rdo_HistoryClick();
   void btn_RefreshClick();
   void grdClick();
   void btn_SearchClick();
@@ -118,8 +116,12 @@ class TForm1 {
   void SetBusyMonitor(BusyMonitor* monitor) { monitor_ = monitor; }
 
  private:
+  struct Placement;
+
   void ReadLayout();
-  void BindEvents();
+  void Place(const Placement& placement);
+  // Lists `view`, which is now the view shown.
+  void ShowView(TViewMode view);
 
   Platform& platform_;
   EntryRowFormatter formatter_;

@@ -51,16 +51,18 @@ inline LeadByteSet TestCp932LeadBytes() {
   return leads;
 }
 
-// A listed table: captions in row 0, `rows` entry rows whose URL is "http://host/<row>".
+// A listed table: captions in row 0, `rows` entry rows whose URL is "http://host/<row>", with
+// no local file, a type and a use count of 1.
 inline void FillTable(EntryTable& table, int rows) {
   table.SetRowCount(rows + 1);
   table.SetFixedRows(1);
-  table.ClearRow(0);
-  table.AppendToRow(0, kColumnCaptions);
+  for (int col = 0; col < kColumnCount; ++col) table.SetCell(col, 0, kColumns[col].Caption());
   for (int row = 1; row <= rows; ++row) {
     table.ClearRow(row);
-    table.AppendToRow(row, std::vector<std::string>{"http://host/" + std::to_string(row), "",
-                                                    "NORMAL_CACHE_ENTRY", "1"});
+    table.SetCell(kColSourceUrl, row, "http://host/" + std::to_string(row));
+    table.SetCell(kColLocalFile, row, " ");
+    table.SetCell(kColType, row, "NORMAL_CACHE_ENTRY");
+    table.SetCell(kColUseCount, row, "1");
   }
 }
 

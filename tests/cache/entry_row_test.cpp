@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <new>
 #include <string>
@@ -196,10 +197,22 @@ TEST_F(AddEntryRowTest, ContentRowHoldsEveryFieldAndTheWholeHeaderBlock) {
                          .lastAccess = {0, 0},
                          .lastSync = FileTimeOfTicks(kMidnightAnd500ms),
                          .header = header};
-  EXPECT_EQ(Row(entry, vmContent),
-            (std::vector<std::string>{"http://a.test/", "C:\\cache\\a.htm", "NORMAL_CACHE_ENTRY",
-                                      "4294967295", "7", "4294967296", "3/5/2024 2:07:09 PM",
-                                      "NEVER", " ", "3/5/2024", header}));
+  const std::map<CellSource, std::string> expected = {
+      {CellSource::kSourceUrl, "http://a.test/"},
+      {CellSource::kLocalFile, "C:\\cache\\a.htm"},
+      {CellSource::kType, "NORMAL_CACHE_ENTRY"},
+      {CellSource::kUseCount, "4294967295"},
+      {CellSource::kHitRate, "7"},
+      {CellSource::kSize, "4294967296"},
+      {CellSource::kModified, "3/5/2024 2:07:09 PM"},
+      {CellSource::kExpires, "NEVER"},
+      {CellSource::kLastAccess, " "},
+      {CellSource::kLastSync, "3/5/2024"},
+      {CellSource::kViewsLast, header}};
+  const std::vector<std::string> row = Row(entry, vmContent);
+  ASSERT_EQ(row.size(), std::size(kColumns));
+  for (size_t col = 0; col < row.size(); ++col)
+    EXPECT_EQ(row[col], expected.at(kColumns[col].Source())) << kColumns[col].Caption();
 }
 
 // The texts a listing keeps of the times it formatted are its own: a setting changed before the
@@ -208,13 +221,14 @@ TEST_F(AddEntryRowTest, TimesOfALaterRowAndOfTheNextListing) {
   const MemoryCacheEntry afternoon{.lastModified = FileTimeOfTicks(k14h07m09s)};
   const MemoryCacheEntry midnight{.lastModified = FileTimeOfTicks(kMidnightAnd500ms),
                                   .lastAccess = FileTimeOfTicks(k14h07m09s)};
-  EXPECT_EQ(Row(afternoon, vmCookies)[6], "3/5/2024 2:07:09 PM");
+  constexpr int kColLastAccess = ColumnOf(CellSource::kLastAccess);
+  EXPECT_EQ(Row(afternoon, vmCookies)[kColModified], "3/5/2024 2:07:09 PM");
   const std::vector<std::string> later = Row(midnight, vmCookies);
-  EXPECT_EQ(later[6] + "|" + later[8], "3/5/2024|3/5/2024 2:07:09 PM");
+  EXPECT_EQ(later[kColModified] + "|" + later[kColLastAccess], "3/5/2024|3/5/2024 2:07:09 PM");
 
   locale.SetUtcOffsetMinutes(60);
   formatter.StartListing();
-  EXPECT_EQ(Row(afternoon, vmCookies)[6], "3/5/2024 3:07:09 PM");
+  EXPECT_EQ(Row(afternoon, vmCookies)[kColModified], "3/5/2024 3:07:09 PM");
 }
 
 TEST_F(AddEntryRowTest, ViewFilterDecidesWhetherARowIsAdded) {
@@ -229,7 +243,7 @@ TEST_F(AddEntryRowTest, ViewFilterDecidesWhetherARowIsAdded) {
   EXPECT_EQ(table.RowCount(), 2);
 
   const std::vector<std::string> cookieRow = Row(cookie, vmCookies);
-  ASSERT_EQ(cookieRow.size(), 11u);
+  ASSERT_EQ(cookieRow.size(), std::size(kColumns));
   EXPECT_EQ(cookieRow[kColType], "COOKIE_CACHE_ENTRY|NORMAL_CACHE_ENTRY");
   EXPECT_EQ(cookieRow[kColHeader], "");
   for (TViewMode view : {vmContent, vmCookies, vmHistory})
@@ -259,7 +273,7 @@ TEST_F(AddEntryRowTest, AbsentTextsGiveBlanksAndSizesKeepTheirSign) {
 
 TEST_F(AddEntryRowTest, OldTextsOfTheLastRowAreClearedFirst) {
   table.SetRowCount(3);
-  table.AppendToRow(2, std::vector<std::string>(11, "old"));
+  table.AppendToRow(2, std::vector<std::string>(std::size(kColumns), "old"));
   table.SetRowCount(2);
   table.AppendToRow(1, std::vector<std::string>{"filled"});
   Row({.sourceUrl = "first"}, vmCookies);

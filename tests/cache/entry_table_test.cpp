@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cache/Columns.h"
 #include "cache/EntryTable.h"
 
 namespace tarnwick {
@@ -35,11 +36,11 @@ class EntryTableTest : public ::testing::Test {
 
 TEST_F(EntryTableTest, StartsWithTenEmptyRowsAndOneHeaderRow) {
   EXPECT_EQ(table.RowCount(), 10);
-  EXPECT_EQ(table.ColCount(), 11);
+  EXPECT_EQ(table.ColCount(), std::size(kColumns)) << "a column for each of the column table";
   EXPECT_EQ(table.FixedRows(), 1);
   EXPECT_EQ(table.Row(), 1);
   for (int row = 0; row < 10; ++row)
-    for (int col = 0; col < 11; ++col) EXPECT_TRUE(table.Cell(col, row).empty());
+    for (int col = 0; col < table.ColCount(); ++col) EXPECT_TRUE(table.Cell(col, row).empty());
 }
 
 TEST_F(EntryTableTest, AppendedTextsTakeTheNextEmptyCellsAndEmptyTextsTakeABlank) {

