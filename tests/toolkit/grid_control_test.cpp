@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "cache/Columns.h"
 #include "cache/EntryTable.h"
 #include "toolkit/grid/GridAccessibleLayout.h"
 #include "toolkit/win32/grid/GridControl.h"
@@ -79,7 +80,7 @@ class GridControlTest : public ::testing::Test {
 
   HWND host_ = nullptr;
   EntryTable table_;
-  GridControl grid_{table_, {171, 89, 64, 64, 64, 64, 64, 64, 64, 64, 64}, 16, {2, 3, 4}};
+  GridControl grid_{table_, ColumnDesignWidths(), 16, {2, 3, 4}};
   std::vector<int> clickedRows_;
   std::vector<POINT> menuPoints_;
 };
@@ -344,21 +345,23 @@ class Snapshot {
 };
 
 TEST_F(GridControlTest, PaintsHeaderSelectionGridLinesAndResizedColumns) {
+  // The first column's grid line is its last pixel.
+  const int line = kColumns[0].DesignWidth() - 1;
   {
     Snapshot shot(grid_.Handle());
-    EXPECT_EQ(shot.At(150, 8), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(shot.At(150, 24), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(shot.At(150, 40), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(shot.At(170, 8), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(shot.At(170, 40), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(shot.At(150, 47), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(shot.At(line - 20, 8), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(shot.At(line - 20, 24), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(shot.At(line - 20, 40), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(shot.At(line, 8), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(shot.At(line, 40), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(shot.At(line - 20, 47), GetSysColor(COLOR_BTNFACE));
   }
-  Send(WM_LBUTTONDOWN, MK_LBUTTON, At(171, 8));
-  Send(WM_MOUSEMOVE, MK_LBUTTON, At(201, 8));
-  Send(WM_LBUTTONUP, 0, At(201, 8));
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, At(line + 1, 8));
+  Send(WM_MOUSEMOVE, MK_LBUTTON, At(line + 31, 8));
+  Send(WM_LBUTTONUP, 0, At(line + 31, 8));
   Snapshot shot(grid_.Handle());
-  EXPECT_EQ(shot.At(170, 8), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(shot.At(200, 8), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(shot.At(line, 8), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(shot.At(line + 30, 8), GetSysColor(COLOR_BTNSHADOW));
 }
 
 TEST_F(GridControlTest, LongListingsKeepTheScrollBarCurrent) {

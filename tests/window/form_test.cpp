@@ -128,8 +128,9 @@ TEST_F(FormTest, DetailBoxFollowsTheClickedRowNotTheListing) {
   EXPECT_EQ(form.Memo1.Text(), "");
   form.grd.Click();
   const std::string cookieRow = form.Memo1.Text();
-  // Eleven lines, each ended by a line break; a cookie row has no header, so the last is empty.
-  EXPECT_EQ(LineBreaks(cookieRow), 11u);
+  // A line for each column, each ended by a line break; a cookie row has no header, so the last
+  // is empty.
+  EXPECT_EQ(LineBreaks(cookieRow), std::size(kColumns));
   EXPECT_TRUE(cookieRow.starts_with("Cookie:user@example.com/\r\nC:\\cache\\file.htm\r\n"));
   EXPECT_TRUE(cookieRow.ends_with("\r\n\r\n"));
 

@@ -160,21 +160,21 @@ Size ClientGrowth(HWND window) {
   return {client.right - TForm1::kDesignClient.width, client.bottom - TForm1::kDesignClient.height};
 }
 
-TEST_F(FormWindowTest, OpensListedAtItsDesignGeometry) {
-  EXPECT_EQ(TextOf(host.Handle()), "Tarnwick");
-  EXPECT_EQ(BoundsInParent(host.Handle()), (Bounds{222, 119, 625, 455}));
-  const Size grow = ClientGrowth(host.Handle());
-  ASSERT_EQ(grow.width, 0);
-
-  ASSERT_EQ(form.Controls().size(), 10U);
+// Every control's window where its model is, after the model's own layout for the client area.
+void ExpectWindowsWhereTheModelsAre(const TForm1& form, const FormHost& host) {
   for (const Control* control : form.Controls()) {
-    // Wine's lower caption leaves the client area taller: the grid takes the difference, and
-    // what lies under the grid moves down by it.
-    Bounds expected = form.DesignBoundsOf(*control);
-    if (control == &form.grd) expected.height += grow.height;
-    if (control == &form.Memo1 || control == &form.lbl_Status) expected.top += grow.height;
-    EXPECT_EQ(BoundsInParent(Window(*control)), expected) << TextOf(Window(*control));
+    EXPECT_EQ(BoundsInParent(host.WindowOf(*control)), control->GetBounds())
+        << TextOf(host.WindowOf(*control));
   }
+  EXPECT_EQ(form.lbl_Status.Top(), form.grd.GetBounds().Bottom() + TForm1::kStatusGap);
+}
+
+TEST_F(FormWindowTest, OpensListedAtItsDesignGeometry) {
+  EXPECT_EQ(TextOf(host.Handle()), TForm1::kCaption);
+  EXPECT_EQ(BoundsInParent(host.Handle()), TForm1::kBounds);
+  // Wine's lower caption leaves the client area taller: the anchors absorb the difference.
+  ASSERT_EQ(ClientGrowth(host.Handle()).width, 0);
+  ExpectWindowsWhereTheModelsAre(form, host);
 
   LOGFONTA font{};
   GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Window(form.Memo1), WM_GETFONT, 0, 0)),
@@ -204,8 +204,8 @@ TEST_F(FormWindowTest, LayoutFitsWholeAtThisDensity) {
   RECT client{};
   GetWindowRect(host.Handle(), &outer);
   GetClientRect(host.Handle(), &client);
-  EXPECT_EQ(outer.left, 222);
-  EXPECT_EQ(outer.top, 119);
+  EXPECT_EQ(outer.left, TForm1::kBounds.left);
+  EXPECT_EQ(outer.top, TForm1::kBounds.top);
   if (scale != design) {
     EXPECT_EQ(client.right, MulDiv(TForm1::kDesignClient.width, scale, design)) << dpi;
     EXPECT_EQ(client.bottom, MulDiv(TForm1::kDesignClient.height, scale, design)) << dpi;
@@ -222,8 +222,7 @@ TEST_F(FormWindowTest, LayoutFitsWholeAtThisDensity) {
     if (caption.empty() || control == &form.grd) continue;
     SIZE extent{};
     GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    const bool radio =
-        control == &form.rdo_Content || control == &form.rdo_Cookie || control == &form.rdo_History;
+    const bool radio = control->Kind() == ControlKind::kRadioButton;
     const int room = b.width - (radio ? GetSystemMetrics(SM_CXMENUCHECK) : 4);
     EXPECT_LE(extent.cx, room) << caption << " at " << dpi << " dpi";
     EXPECT_LE(extent.cy, b.height) << caption << " at " << dpi << " dpi";
@@ -231,17 +230,22 @@ TEST_F(FormWindowTest, LayoutFitsWholeAtThisDensity) {
   SelectObject(dc, previous);
   ReleaseDC(Window(form.Memo1), dc);
 
-  // No two controls overlap, but Cookies reaches into History by its designed pixel, scaled.
-  const int designedOverlap = MulDiv(384 + 65, scale, design) - MulDiv(448, scale, design);
+  // No two controls overlap more than the design has them overlap, scaled (Cookies reaches
+  // into History by a pixel).
+  const auto scaled = [&](int design96) { return MulDiv(design96, scale, design); };
   for (size_t i = 0; i < controls.size(); ++i) {
     for (size_t j = i + 1; j < controls.size(); ++j) {
       const Bounds a = BoundsInParent(Window(*controls[i]));
       const Bounds b = BoundsInParent(Window(*controls[j]));
+      const Bounds da = form.DesignBoundsOf(*controls[i]);
+      const Bounds db = form.DesignBoundsOf(*controls[j]);
       const int overlapX = std::min(a.Right(), b.Right()) - std::max(a.left, b.left);
       const int overlapY = std::min(a.Bottom(), b.Bottom()) - std::max(a.top, b.top);
-      const bool designed = controls[i] == &form.rdo_Cookie && controls[j] == &form.rdo_History;
+      const int designedX = std::min(scaled(da.Right()), scaled(db.Right())) -
+                            std::max(scaled(da.left), scaled(db.left));
+      const int designedY = std::min(da.Bottom(), db.Bottom()) - std::max(da.top, db.top);
       if (overlapX <= 0 || overlapY <= 0) continue;
-      EXPECT_TRUE(designed && overlapX <= designedOverlap)
+      EXPECT_TRUE(designedY > 0 && overlapX <= designedX)
           << TextOf(Window(*controls[i])) << " and " << TextOf(Window(*controls[j])) << " at "
           << dpi << " dpi";
     }
@@ -250,7 +254,9 @@ TEST_F(FormWindowTest, LayoutFitsWholeAtThisDensity) {
   // The grid keeps its share of the height against the detail box.
   const double proportion = static_cast<double>(BoundsInParent(Window(form.grd)).height) /
                             BoundsInParent(Window(form.Memo1)).height;
-  EXPECT_NEAR(proportion, 225.0 / 137.0, 0.1 * 225.0 / 137.0) << dpi << " dpi";
+  const double designed = static_cast<double>(form.DesignBoundsOf(form.grd).height) /
+                          form.DesignBoundsOf(form.Memo1).height;
+  EXPECT_NEAR(proportion, designed, 0.1 * designed) << dpi << " dpi";
 }
 
 LOGFONTA FontOf(HWND window) {
@@ -273,11 +279,16 @@ TEST_F(FormWindowTest, ADensityChangeRescalesFontAndControlsAndTakesTheSuggested
   EXPECT_EQ(FontOf(Window(form.Memo1)).lfHeight, -17);
   EXPECT_EQ(FontOf(Window(form.bnt_Clear)).lfHeight, -17);
   // Every control by the new font's "0" over the old one's: 20 / 13 with Wine's fonts.
-  EXPECT_EQ(BoundsInParent(Window(form.rdo_Content)), (Bounds{480, 12, 100, 26}));
-  EXPECT_EQ(BoundsInParent(Window(form.edt_Search)), (Bounds{111, 9, 223, 33}));
+  const Control* const leftTopAnchored[] = {&form.rdo_Content, &form.edt_Search};
+  for (const Control* control : leftTopAnchored) {
+    EXPECT_EQ(BoundsInParent(Window(*control)),
+              ScaledBounds(form.DesignBoundsOf(*control), 20, 13));
+  }
   RECT client{};
   GetClientRect(host.Handle(), &client);
-  EXPECT_EQ(BoundsInParent(Window(form.bnt_Clear)).Right(), client.right - 12);
+  const int clearMargin = TForm1::kDesignClient.width - form.DesignBoundsOf(form.bnt_Clear).Right();
+  EXPECT_EQ(BoundsInParent(Window(form.bnt_Clear)).Right(),
+            client.right - MulDiv(clearMargin, 20, 13));
 
   // And back: the layout it started with.
   SendMessageA(host.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
@@ -301,19 +312,16 @@ TEST_F(OnA144DpiMonitorTest, OpensWithTheLayoutOfItsMonitor) {
   // 20 / 13: the 144-dpi font's "0" over the design font's, with Wine's fonts.
   EXPECT_EQ(client.right, MulDiv(TForm1::kDesignClient.width, 20, 13));
   EXPECT_EQ(client.bottom, MulDiv(TForm1::kDesignClient.height, 20, 13));
-  EXPECT_EQ(BoundsInParent(Window(form.rdo_Content)), (Bounds{480, 12, 100, 26}));
+  EXPECT_EQ(BoundsInParent(Window(form.rdo_Content)),
+            ScaledBounds(form.DesignBoundsOf(form.rdo_Content), 20, 13));
 }
 
 TEST_F(FormWindowTest, ResizingStretchesAnchoredControlsAndKeepsTheStatusUnderTheGrid) {
   SetWindowPos(host.Handle(), nullptr, 0, 0, 725, 515, SWP_NOMOVE | SWP_NOZORDER);
   Pump();
-  const Size grow = ClientGrowth(host.Handle());
-  ASSERT_EQ(grow.width, 100);
-  EXPECT_EQ(BoundsInParent(Window(form.grd)), (Bounds{8, 32, 701, 225 + grow.height}));
-  EXPECT_EQ(BoundsInParent(Window(form.Memo1)), (Bounds{8, 280 + grow.height, 701, 137}));
-  EXPECT_EQ(BoundsInParent(Window(form.bnt_Clear)), (Bounds{652, 8, 57, 17}));
-  EXPECT_EQ(BoundsInParent(Window(form.btn_Search)), (Bounds{224, 8, 57, 17}));
-  EXPECT_EQ(BoundsInParent(Window(form.lbl_Status)), (Bounds{8, 261 + grow.height, 601, 17}));
+  ASSERT_EQ(ClientGrowth(host.Handle()).width, 100);
+  EXPECT_EQ(form.grd.Width(), form.DesignBoundsOf(form.grd).width + 100);
+  ExpectWindowsWhereTheModelsAre(form, host);
 }
 
 TEST_F(FormWindowTest, ResizingToAndFroLeavesNoPixelDifferentOnceBack) {
@@ -331,16 +339,24 @@ TEST_F(FormWindowTest, ResizingToAndFroLeavesNoPixelDifferentOnceBack) {
   EXPECT_EQ(differing, 0u);
 }
 
+// The tab stops in the layout's order, from the one the window starts with: the view chosen.
+std::vector<HWND> TabStops(const TForm1& form, const FormHost& host) {
+  std::vector<HWND> stops;
+  for (const Control* control : form.Controls()) {
+    if (control->TabStop()) stops.push_back(host.WindowOf(*control));
+  }
+  return stops;
+}
+
 TEST_F(FormWindowTest, TabCyclesTheTabStopsBothWays) {
+  std::vector<HWND> expected = TabStops(form, host);
+  ASSERT_EQ(expected.front(), Window(form.rdo_Content));
+  std::rotate(expected.begin(), expected.begin() + 1, expected.end());
   std::vector<HWND> visited;
-  for (int step = 0; step < 7; ++step) {
+  for (size_t step = 0; step < expected.size(); ++step) {
     Press(VK_TAB);
     visited.push_back(GetFocus());
   }
-  const std::vector<HWND> expected = {Window(form.bnt_Clear),  Window(form.grd),
-                                      Window(form.Memo1),      Window(form.btn_Refresh),
-                                      Window(form.edt_Search), Window(form.btn_Search),
-                                      Window(form.rdo_Content)};
   EXPECT_EQ(visited, expected);
   EXPECT_EQ(TextOf(Window(form.Memo1)), "");
 
@@ -351,7 +367,7 @@ TEST_F(FormWindowTest, TabCyclesTheTabStopsBothWays) {
   Press(VK_TAB);
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
-  EXPECT_EQ(GetFocus(), Window(form.btn_Search));
+  EXPECT_EQ(GetFocus(), expected[expected.size() - 2]);
 }
 
 TEST_F(FormWindowTest, ArrowKeyOntoARadioButtonSwitchesTheView) {
@@ -366,7 +382,7 @@ TEST_F(FormWindowTest, ArrowKeyOntoARadioButtonSwitchesTheView) {
   EXPECT_EQ(GetFocus(), Window(form.rdo_Content));
   EXPECT_EQ(form.FViewMode, vmContent);
   Press(VK_UP);
-  EXPECT_EQ(GetFocus(), Window(form.btn_Search));
+  EXPECT_EQ(GetFocus(), TabStops(form, host).back()) << "the last control in tab order";
   Press(VK_DOWN);
   EXPECT_EQ(GetFocus(), Window(form.rdo_Content));
   EXPECT_EQ(form.FViewMode, vmContent);
