@@ -64,6 +64,25 @@ inline HWND SearchBox(HWND form) {
   return edit;
 }
 
+// The main window's status line as another program reads it, waiting no longer than a second for
+// the answer.
+inline std::string StatusOf(HWND form) {
+  char text[128] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(ChildOf(form, "Static"), WM_GETTEXT, sizeof text,
+                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 1000, &length);
+  return text;
+}
+
+// Waits up to ten seconds until the status line does, or does not, start with `prefix`.
+inline bool WaitForStatus(HWND form, const char* prefix, bool starting = true) {
+  for (int wait = 0; wait < 1000; ++wait) {
+    if (StatusOf(form).starts_with(prefix) == starting) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
 class StartedProgram {
  public:
   // Starts the program and waits for its window to show.

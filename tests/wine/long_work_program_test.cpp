@@ -20,7 +20,9 @@ namespace {
 
 using testing::ChildOf;
 using testing::StartedProgram;
+using testing::StatusOf;
 using testing::TextOf;
+using testing::WaitForStatus;
 
 std::vector<std::string> ContentKeys() {
   WinInetCache cache;
@@ -29,24 +31,6 @@ std::vector<std::string> ContentKeys() {
 
 HWND Button(HWND form, const char* caption) {
   return FindWindowExA(form, nullptr, "Button", caption);
-}
-
-// The status line as another program reads it, waiting no longer than a second for the answer.
-std::string StatusOf(HWND form) {
-  char text[128] = {};
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(ChildOf(form, "Static"), WM_GETTEXT, sizeof text,
-                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 1000, &length);
-  return text;
-}
-
-// Waits up to ten seconds until the status line does, or does not, start with `prefix`.
-bool WaitForStatus(HWND form, const char* prefix, bool starting = true) {
-  for (int wait = 0; wait < 1000; ++wait) {
-    if (StatusOf(form).starts_with(prefix) == starting) return true;
-    Sleep(10);
-  }
-  return false;
 }
 
 class LongWorkProgramTest : public testing::SyntheticSeedSuite<3000> {

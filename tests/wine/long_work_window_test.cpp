@@ -31,6 +31,7 @@ namespace tarnwick {
 namespace {
 
 using testing::SearchBox;
+using testing::WaitForStatus;
 
 constexpr int kEntries = 3000;
 
@@ -164,12 +165,6 @@ TEST_F(LongWorkWindowTest, ALongFirstListingShowsTheWindowAndEndsWithTheSummary)
   EXPECT_EQ(GetFocus(), host.WindowOf(form.rdo_Content));
   EXPECT_EQ(form.lbl_Status.Caption(), Summary());
   EXPECT_EQ(form.grd.RowCount(), kEntries + 1);
-}
-
-// Waits until the status line says `prefix`, as long work shows it.
-void WaitForStatus(HWND form, const char* prefix) {
-  HWND status = FindWindowExA(form, nullptr, "Static", nullptr);
-  for (int wait = 0; wait < 500 && !testing::TextOf(status).starts_with(prefix); ++wait) Sleep(10);
 }
 
 LRESULT HitTest(HWND form, POINT at) {
@@ -316,12 +311,7 @@ DWORD WINAPI ActWhileListing(void* param) {
   // The frame's input comes after all the rest: once it took effect, the rest was taken too.
   ClickAt(FramePoint(form, user.framePart), user.clicks);
   for (int wait = 0; wait < 500 && !user.inState(form); ++wait) Sleep(10);
-  HWND status = FindWindowExA(form, nullptr, "Static", nullptr);
-  char text[64] = {};
-  DWORD_PTR length = 0;
-  SendMessageTimeoutA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                      1000, &length);
-  user.listingOutlastedTheInput = std::string(text).starts_with("Listing... ");
+  user.listingOutlastedTheInput = testing::StatusOf(form).starts_with("Listing... ");
   return 0;
 }
 
