@@ -210,10 +210,10 @@ TEST_F(AccessibleProgramTest, ReadsTheTableItsHeaderAndEveryRowAsListed) {
         }
       }
       std::vector<VARIANT> cells = ChildrenOf(object.Get());
-      ASSERT_EQ(cells.size(), 11u);
+      ASSERT_EQ(cells.size(), std::size(kColumns));
       // Every cell of the header row, and the first of each entry row; each entry cell's
       // description is its column's caption.
-      for (int col = 0; col < 11; ++col) {
+      for (int col = 0; col < rows.ColCount(); ++col) {
         const long id = cells[static_cast<size_t>(col)].lVal;
         if (row > 0) {
           EXPECT_EQ(DescriptionOf(object.Get(), id), rows.Cell(col, 0)) << row;
