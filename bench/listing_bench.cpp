@@ -38,11 +38,7 @@ void CopyRecordStrings(UrlCache& cache, std::vector<std::string>& strings) {
 class Lister {
  public:
   void List(EntryTable& table, UrlCache& cache) const {
-    formatter_.StartListing();
-    RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
-      formatter_.AddEntryRow(table, record, vmContent);
-      return true;
-    });
+    RefreshEntryTable(table, cache, vmContent, formatter_);
   }
 
  private:

@@ -98,13 +98,11 @@ int main(int argc, char** argv) {
   const double start = static_cast<double>(bench::Counters().PagefileUsage);
   double peak = start;
   int rows = 0;
-  const ListingSummary summary =
-      RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
-        formatter.AddEntryRow(table, record, vmContent);
-        if (++rows % 4096 == 0)
-          peak = std::max(peak, static_cast<double>(bench::Counters().PagefileUsage));
-        return true;
-      });
+  const ListingSummary summary = RefreshEntryTable(table, cache, vmContent, formatter, [&] {
+    if (++rows % 4096 == 0)
+      peak = std::max(peak, static_cast<double>(bench::Counters().PagefileUsage));
+    return true;
+  });
   const PROCESS_MEMORY_COUNTERS end = bench::Counters();
   peak = std::max(
       {peak, static_cast<double>(end.PagefileUsage), static_cast<double>(end.PeakPagefileUsage)});
