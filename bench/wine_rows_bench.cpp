@@ -5,7 +5,7 @@
 // (URL, local file, header block) into a vector of strings; 10,000 and 100,000 records. A
 // stand-in cache lays out the records, with no call into Wine: what is left is the program's own
 // cost per row, which Wine's slow cache calls hide in a listing of a real cache. Both sides keep
-// their result until their next run.
+// their result until their next run and replace it there record by record.
 //   wine_rows_bench [REPETITIONS]
 #include <cstdio>
 #include <cstdlib>
