@@ -4,7 +4,6 @@
 // commit.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "platform/FileTimeSplit.h"
 #include "platform/portable/MemoryUrlCache.h"
@@ -21,18 +20,6 @@ inline MemoryCacheEntry SeededLikeEntry(int i) {
       FileTimeOfTicks(134'412'300'000'000'000 + uint64_t(i) * 10'000'000);  // December 2026
   entry.lastSync = entry.lastAccess;
   return entry;
-}
-
-// As many records as `count`, each laid out in a buffer of its own as the cache delivers it.
-inline std::vector<std::vector<char>> SeededLikeRecords(int count) {
-  std::vector<std::vector<char>> records;
-  for (int i = 0; i < count; ++i) {
-    const MemoryCacheEntry entry = SeededLikeEntry(i);
-    std::vector<char> buffer(MemoryUrlCache::RecordSize(entry));
-    MemoryUrlCache::WriteRecord(entry, buffer.data());
-    records.push_back(std::move(buffer));
-  }
-  return records;
 }
 
 }  // namespace tarnwick::bench

@@ -9,6 +9,7 @@
 
 #include "ContentEntries.h"
 #include "Ratio.h"
+#include "RecordStrings.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
 #include "platform/portable/Cp1252Text.h"
@@ -17,32 +18,10 @@
 namespace tarnwick::bench {
 namespace {
 
-// Every record the cache delivers, its source URL, local file and header block copied into
-// `strings`: the least any listing has to do with the same records.
-void CopyRecordStrings(UrlCache& cache, std::vector<std::string>& strings) {
-  strings.clear();
-  std::vector<char> buffer(1 << 16);
-  uint32_t size = static_cast<uint32_t>(buffer.size());
-  UrlCache::FindHandle find = cache.FindFirst(nullptr, buffer.data(), size);
-  if (!find) return;
-  do {
-    const auto& record = *reinterpret_cast<const CacheEntryRecord*>(buffer.data());
-    strings.emplace_back(record.lpszSourceUrlName);
-    strings.emplace_back(record.lpszLocalFileName);
-    strings.emplace_back(record.lpHeaderInfo, record.dwHeaderInfoSize);
-    size = static_cast<uint32_t>(buffer.size());
-  } while (cache.FindNext(find, buffer.data(), size));
-  cache.FindClose(find);
-}
-
 class Lister {
  public:
   void List(EntryTable& table, UrlCache& cache) const {
-    formatter_.StartListing();
-    RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
-      formatter_.AddEntryRow(table, record, vmContent);
-      return true;
-    });
+    RefreshEntryTable(table, cache, vmContent, formatter_);
   }
 
  private:

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "LaidOutCache.h"
 #include "SeededLikeEntries.h"
 #include "cache/EntryRow.h"
 #include "cache/Listing.h"
@@ -31,45 +32,6 @@ MemoryCacheEntry EntryWithFile(int i) {
       std::to_string(i) + "[1].htm";
   return entry;
 }
-
-// A cache of `count` entries that lays out each record in the caller's buffer when it is asked
-// for and keeps none of them, with the platform's buffer protocol (code 122 and the size needed).
-class GeneratedUrlCache final : public UrlCache {
- public:
-  explicit GeneratedUrlCache(int count) : count_(count) {}
-
-  FindHandle FindFirst(const char*, void* buffer, uint32_t& size) override {
-    next_ = 0;
-    return Deliver(buffer, size) ? &next_ : nullptr;
-  }
-  bool FindNext(FindHandle, void* buffer, uint32_t& size) override { return Deliver(buffer, size); }
-  void FindClose(FindHandle) override {}
-  bool Delete(const char*) override { return false; }
-  uint32_t LastError() const override { return lastError_; }
-
- private:
-  bool Deliver(void* buffer, uint32_t& size) {
-    if (next_ == count_) return Fail(kErrorNoMoreItems);
-    const MemoryCacheEntry entry = EntryWithFile(next_);
-    const uint32_t needed = MemoryUrlCache::RecordSize(entry);
-    if (needed > size) {
-      size = needed;
-      return Fail(kErrorInsufficientBuffer);
-    }
-    MemoryUrlCache::WriteRecord(entry, buffer);
-    size = needed;
-    ++next_;
-    return true;
-  }
-  bool Fail(uint32_t error) {
-    lastError_ = error;
-    return false;
-  }
-
-  int count_;
-  int next_ = 0;
-  uint32_t lastError_ = 0;
-};
 
 // The process's private bytes (PagefileUsage: the commit charge on Windows; Wine answers the
 // kernel's count of the process's anonymous memory there, and 0 for PrivateUsage) and their peak
@@ -92,19 +54,17 @@ int main(int argc, char** argv) {
   Win32Locale locale;
   Win32AnsiText text;
   const EntryRowFormatter formatter(locale, text);
-  bench::GeneratedUrlCache cache(entries);
+  bench::LaidOutCache cache(entries, bench::EntryWithFile);
   EntryTable table;
 
   const double start = static_cast<double>(bench::Counters().PagefileUsage);
   double peak = start;
   int rows = 0;
-  const ListingSummary summary =
-      RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
-        formatter.AddEntryRow(table, record, vmContent);
-        if (++rows % 4096 == 0)
-          peak = std::max(peak, static_cast<double>(bench::Counters().PagefileUsage));
-        return true;
-      });
+  const ListingSummary summary = RefreshEntryTable(table, cache, vmContent, formatter, [&] {
+    if (++rows % 4096 == 0)
+      peak = std::max(peak, static_cast<double>(bench::Counters().PagefileUsage));
+    return true;
+  });
   const PROCESS_MEMORY_COUNTERS end = bench::Counters();
   peak = std::max(
       {peak, static_cast<double>(end.PagefileUsage), static_cast<double>(end.PeakPagefileUsage)});

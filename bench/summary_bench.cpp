@@ -20,13 +20,7 @@ int main() {
   Cp1252Text text;
   const EntryRowFormatter formatter(locale, text);
   EntryTable table;
-  const auto list = [&] {
-    formatter.StartListing();
-    RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
-      formatter.AddEntryRow(table, record, vmContent);
-      return true;
-    });
-  };
+  const auto list = [&] { RefreshEntryTable(table, cache, vmContent, formatter); };
   list();
 
   std::string status;

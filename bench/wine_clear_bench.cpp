@@ -40,10 +40,7 @@ RunResult DeleteListed(bool ours) {
   Win32AnsiText text;
   const EntryRowFormatter formatter(locale, text);
   EntryTable table;
-  RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
-    formatter.AddEntryRow(table, record, vmContent);
-    return true;
-  });
+  RefreshEntryTable(table, cache, vmContent, formatter);
   RunResult result;
   result.listed = table.RowCount() - kFirstEntryRow;
   if (ours) {

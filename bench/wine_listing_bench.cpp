@@ -64,13 +64,7 @@ int main(int argc, char** argv) {
 
   int bareEntries = 0;
   ListingSummary summary{};
-  const auto list = [&] {
-    formatter.StartListing();
-    summary = RefreshEntryTable(table, cache, vmContent, [&](const DeliveredRecord& record) {
-      formatter.AddEntryRow(table, record, vmContent);
-      return true;
-    });
-  };
+  const auto list = [&] { summary = RefreshEntryTable(table, cache, vmContent, formatter); };
   const auto bare = [&] { bareEntries = bench::BareLoop(); };
   // A first pass of each, unmeasured, so both start with the index file in memory.
   list();

@@ -290,13 +290,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t length) {
   {
     CheckedBuffers buffers;
     try {
-      summary = RefreshEntryTable(
-          table, cache, view,
-          [&](const DeliveredRecord& record) {
-            formatter.AddEntryRow(table, record, view);
-            return true;
-          },
-          buffers);
+      summary = RefreshEntryTable(table, cache, view, formatter, {}, buffers);
     } catch (const std::runtime_error&) {
       thrown = true;
     }

@@ -58,6 +58,20 @@ class FindGuard {
   UrlCache::FindHandle find_;
 };
 
+// What each delivered record becomes: its row, if it is of the view, then the caller's answer
+// whether the listing goes on.
+struct RowAdder {
+  EntryTable& table;
+  const EntryRowFormatter& formatter;
+  TViewMode view;
+  const GoOn& goOn;
+
+  bool operator()(const DeliveredRecord& record) const {
+    formatter.AddEntryRow(table, record, view);
+    return !goOn || goOn();
+  }
+};
+
 // The header row and the row left for the first record.
 void ResetTable(EntryTable& table) {
   table.StartListedRows();
@@ -96,11 +110,11 @@ UrlCache::FindHandle FindFirstRecord(UrlCache& cache, const char* pattern, Recor
   }
 }
 
-// Hands every further record to `addEntryRow` until the cache reports the end or fails, or
-// `addEntryRow` asks to stop. The buffer is reused from call to call; when a record does not fit
-// it doubles, and stays doubled.
+// Hands every further record to `addRow` until the cache reports the end or fails, or `addRow`
+// says stop. The buffer is reused from call to call; when a record does not fit it doubles, and
+// stays doubled.
 void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buffer,
-                   const RowStep& addEntryRow) {
+                   const RowAdder& addRow) {
   uint32_t capacity = kStartCapacity;
   void* data = buffer.Take(capacity);
   for (;;) {
@@ -118,34 +132,35 @@ void ListRemaining(UrlCache& cache, UrlCache::FindHandle find, RecordBuffer& buf
     }
     // Code 259 is the end. Any other failure leaves no record in the buffer, and going on would
     // only repeat it, so it ends the listing the same way.
-    if (!delivered || !addEntryRow(buffer.Record(size))) return;
+    if (!delivered || !addRow(buffer.Record(size))) return;
   }
 }
 
-// Hands every record the cache delivers for `pattern` to `addEntryRow`, in order, until it asks
-// to stop.
+// Hands every record the cache delivers for `pattern` to `addRow`, in order, until it says stop.
 void ListAll(UrlCache& cache, const char* pattern, ListingBuffers& buffers,
-             const RowStep& addEntryRow) {
+             const RowAdder& addRow) {
   RecordBuffer buffer(buffers);
   uint32_t size = 0;
   UrlCache::FindHandle find = FindFirstRecord(cache, pattern, buffer, size);
   if (!find) return;
   FindGuard guard(cache, find);
-  if (!addEntryRow(buffer.Record(size))) return;
+  if (!addRow(buffer.Record(size))) return;
   buffer.Release();
-  ListRemaining(cache, find, buffer, addEntryRow);
+  ListRemaining(cache, find, buffer, addRow);
 }
 
 }  // namespace
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const RowStep& addEntryRow) {
+                                 const EntryRowFormatter& formatter, const GoOn& goOn) {
   HeapListingBuffers heap;
-  return RefreshEntryTable(table, cache, view, addEntryRow, heap);
+  return RefreshEntryTable(table, cache, view, formatter, goOn, heap);
 }
 
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const RowStep& addEntryRow, ListingBuffers& buffers) {
+                                 const EntryRowFormatter& formatter, const GoOn& goOn,
+                                 ListingBuffers& buffers) {
+  formatter.StartListing();
   {
     // However the listing ends, an exception included, the row left for the next record goes:
     // it may still show, or half show, a row of an earlier listing, which Clear would then delete
@@ -153,7 +168,7 @@ ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode v
     // entries were all filtered out. Writing the header takes memory too, so it is guarded alike.
     const ScopeExit endListedRows([&table] { table.EndListedRows(); });
     ResetTable(table);
-    ListAll(cache, TraitsOf(view).pattern, buffers, addEntryRow);
+    ListAll(cache, TraitsOf(view).pattern, buffers, {table, formatter, view, goOn});
   }
   return SummaryOf(table);
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "cache/DeliveredRecord.h"
+#include "cache/EntryRow.h"
 #include "cache/EntryTable.h"
 #include "cache/ListingBuffers.h"
 #include "cache/ViewMode.h"
@@ -20,21 +20,23 @@ struct ListingSummary {
 // as failing.
 inline constexpr uint32_t kMaxListingBuffer = 64u << 20;
 
-// Appends the row of one delivered record. Returns whether the listing goes on: false ends it
-// there, as if the cache had no more records; the table keeps the rows listed so far and the
-// summary counts them.
-using RowStep = std::function<bool(const DeliveredRecord&)>;
+// Asked after each delivered record, once its row is added or skipped: whether the listing goes
+// on. False ends it there, as if the cache had no more records; the table keeps the rows listed
+// so far and the summary counts them. An empty callback always goes on.
+using GoOn = std::function<bool()>;
 
-// Resets the table to its header row and starts its listed rows, hands every record that the
-// cache delivers for `view` to `addEntryRow` until it asks to stop, ends the listed rows and sums
-// the listed sizes. Every way the enumeration can end, including an empty view and
-// failing calls, ends this way; the enumeration handle is closed and every buffer released.
-// An exception from the cache, a buffer or `addEntryRow` is passed on after the same ending, so
-// the table then holds only rows of records delivered before it.
+// Resets the table to its header row, starts the formatter's listing and the table's listed
+// rows, adds the row of every record that the cache delivers for `view` (an entry of another view
+// adds none) until `goOn` says stop, ends the listed rows and sums the listed sizes. Every way the
+// enumeration can end, including an empty view and failing calls, ends this way; the enumeration
+// handle is closed and every buffer released. An exception from the cache, a buffer, the
+// formatter or `goOn` is passed on after the same ending, so the table then holds only rows of
+// records delivered before it.
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const RowStep& addEntryRow);
+                                 const EntryRowFormatter& formatter, const GoOn& goOn = {});
 ListingSummary RefreshEntryTable(EntryTable& table, UrlCache& cache, TViewMode view,
-                                 const RowStep& addEntryRow, ListingBuffers& buffers);
+                                 const EntryRowFormatter& formatter, const GoOn& goOn,
+                                 ListingBuffers& buffers);
 
 // The entry rows and their summed sizes.
 ListingSummary SummaryOf(const EntryTable& table);

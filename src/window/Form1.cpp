@@ -54,18 +54,12 @@ void TForm1::RefreshList() {
     lbl_Status.AnnounceCaption(FormatSummary(listed.count, listed.totalBytes, separators_));
   });
   const BusyScope busy(monitor_, BusyWork::kListing);
-  formatter_.StartListing();
-  RefreshEntryTable(grd, platform_.cache, FViewMode, [this](const DeliveredRecord& record) {
-    AddEntryRow(record);
+  RefreshEntryTable(grd, platform_.cache, FViewMode, formatter_, [this] {
     // False once the window is closing: a listing changes nothing, so it ends there.
     return !monitor_ || monitor_->BusyStep([this](BusyCaption) {
       lbl_Status.SetCaption(ListingProgressText(grd.ListedRowCount(), separators_));
     });
   });
-}
-
-void TForm1::AddEntryRow(const DeliveredRecord& record) {
-  formatter_.AddEntryRow(grd, record, FViewMode);
 }
 
 void TForm1::SettingsChanged() { separators_ = platform_.locale.ReadNumberSeparators(); }

@@ -91,8 +91,6 @@ class TForm1 {
 
   // Lists the current view into the grid and writes the summary into the status line.
   void RefreshList();
-  // Formats one delivered record into the grid's listed rows, or skips it.
-  void AddEntryRow(const DeliveredRecord& record);
   // Moves the current row to the next row containing the search box's text.
   void SearchNext();
 

@@ -69,11 +69,7 @@ TEST_P(WineListingTest, RowsAreExactlyTheDeliveredEntriesOfTheView) {
 
   EntryTable table;
   EntryRowFormatter formatter(locale_, text_);
-  const ListingSummary summary =
-      RefreshEntryTable(table, cache_, view, [&](const DeliveredRecord& record) {
-        formatter.AddEntryRow(table, record, view);
-        return true;
-      });
+  const ListingSummary summary = RefreshEntryTable(table, cache_, view, formatter);
 
   ASSERT_EQ(table.RowCount(), static_cast<int>(expected.size()) + 1);
   EXPECT_EQ(summary.count, static_cast<int32_t>(expected.size()));
