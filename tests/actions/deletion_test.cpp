@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "ActionFakes.h"
 #include "cache/Columns.h"
+#include "support/FailingAllocator.h"
 
 namespace tarnwick {
-
-// Every allocation fails while this is set, as when memory has run out.
-std::atomic<bool> outOfMemory = false;
-
 namespace {
 
 using testing::FillTable;
@@ -70,12 +63,12 @@ TEST(DeletionTest, ADeletionThatHappenedIsShownWhenMemoryRunsOutAfterIt) {
   struct CacheTakingTheLastMemory : RecordingCache {
     bool Delete(const char* url) override {
       const bool gone = RecordingCache::Delete(url);
-      outOfMemory = true;
+      testing::allocationsLeft = 0;
       return gone;
     }
   } cache;
   DeleteEntryOfRow(table, 1, cache);
-  outOfMemory = false;
+  testing::allocationsLeft = -1;
   EXPECT_EQ(table.Cell(kColUseCount, 1), "DELETED");
 }
 
@@ -91,17 +84,3 @@ TEST(DeletionTest, KeyIsCutAtItsFirstNul) {
 
 }  // namespace
 }  // namespace tarnwick
-
-// The program's allocations, made to fail on purpose while tarnwick::outOfMemory is set; freed
-// by the matching delete.
-void* operator new(std::size_t size) {
-  void* memory = tarnwick::outOfMemory ? nullptr : std::malloc(size ? size : 1);
-  if (!memory) throw std::bad_alloc();
-  return memory;
-}
-// The compiler pairs the allocation with the library's own delete, not with this one.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-#pragma GCC diagnostic pop

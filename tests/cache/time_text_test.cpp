@@ -3,7 +3,6 @@
 // listing keeps of the texts it made.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "cache/TimePicture.h"
 #include "platform/FileTimeSplit.h"
 #include "platform/portable/FixedLocale.h"
+#include "support/FailingAllocator.h"
 
 namespace tarnwick {
 namespace {
@@ -97,9 +97,6 @@ TEST(FileTimeToText, LeavesAnUnknownTimePictureToThePlatform) {
   EXPECT_EQ(FileTimeToText(FileTimeOfTicks(k14h07m09s), locale), "3/5/2024 2:07:09 PM");
 }
 
-// Allocations that may still succeed before memory runs out; negative while it never does.
-int allocationsLeft = -1;
-
 // Memory running out at any allocation of a time text: the text a stamp was kept with is its own.
 TEST(FileTimeMemo, AStampIsKeptOnlyWithItsOwnTextWhenMemoryRunsOut) {
   FixedLocale locale;
@@ -108,13 +105,13 @@ TEST(FileTimeMemo, AStampIsKeptOnlyWithItsOwnTextWhenMemoryRunsOut) {
     FileTimeMemo texts(locale);
     std::string text;
     bool written = false;
-    allocationsLeft = allocations;
+    testing::allocationsLeft = allocations;
     try {
       texts.Write(stamp, text);
       written = true;
     } catch (const std::bad_alloc&) {
     }
-    allocationsLeft = -1;
+    testing::allocationsLeft = -1;
     texts.Write(stamp, text);
     EXPECT_EQ(text, "3/5/2024 2:07:09 PM") << "memory ran out after " << allocations;
     if (written) break;
@@ -123,18 +120,3 @@ TEST(FileTimeMemo, AStampIsKeptOnlyWithItsOwnTextWhenMemoryRunsOut) {
 
 }  // namespace
 }  // namespace tarnwick
-
-// Every allocation of the program, made to fail on purpose once tarnwick::allocationsLeft runs
-// out; freed by the matching delete.
-void* operator new(std::size_t size) {
-  if (tarnwick::allocationsLeft == 0) throw std::bad_alloc();
-  if (tarnwick::allocationsLeft > 0) --tarnwick::allocationsLeft;
-  if (void* memory = std::malloc(size ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-// The compiler pairs the allocation with the library's own delete, not with this one.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-#pragma GCC diagnostic pop

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <stdexcept>
 
 #include "support/BoundsPrinting.h"
+#include "support/FailingAllocator.h"
 #include "support/PortableForm.h"
 #include "support/PumpMessages.h"
 #include "support/TestEntries.h"
@@ -23,10 +23,6 @@ inline Bounds BoundsInParent(HWND child) {
   MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
-
-// Every allocation fails while this is set, as when memory has run out; a test program that
-// tests it replaces the allocator.
-inline std::atomic<bool> outOfMemory = false;
 
 // Reading the number settings can be made to fail, as a broken locale setting would.
 class FailingLocale : public FixedLocale {
@@ -72,7 +68,7 @@ class FormWindowTest : public PortableFormTest<FailingLocale> {
   int windowDpi = 0;
   FormHost host{form,
                 [this] {
-                  if (++clockReads == memoryRunsOutAt) outOfMemory = true;
+                  if (++clockReads == memoryRunsOutAt) allocationsLeft = 0;
                   return now += tick;
                 },
                 [this](HWND window) { return windowDpi ? windowDpi : WindowDpi(window); }};

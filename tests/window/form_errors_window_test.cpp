@@ -1,7 +1,5 @@
 // The main window's life in this process: its last message, and errors that escape a handler,
 // running out of memory among them, reported in the error box while the window carries on.
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +10,8 @@
 namespace tarnwick {
 namespace {
 
+using testing::allocationsLeft;
 using testing::BoundsInParent;
-using testing::outOfMemory;
 using testing::TextOf;
 
 // What a thread timer found in a message box before closing it.
@@ -38,7 +36,7 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
 
 void CALLBACK ProbeMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   // A box is up: whatever ran out of memory has been reported.
-  outOfMemory = false;
+  allocationsLeft = -1;
   HWND box = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
   if (!box) return StopWhenOutOfTime(timer);
@@ -133,7 +131,7 @@ TEST_F(FormWindowTest, AnEscapingErrorIsReportedAndTheWindowCarriesOn) {
   PostMessageA(host.Handle(), WM_CLOSE, 0, 0);
   SetTimer(nullptr, 0, 20, ProbeMessageBox);
   SendMessageA(Window(form.bnt_Clear), BM_CLICK, 0, 0);
-  outOfMemory = false;
+  allocationsLeft = -1;
   EXPECT_EQ(probe.texts, (std::vector<std::string>{ExpectedErrorTitle(), "Out of memory."}));
   Pump();
   EXPECT_EQ(host.Handle(), nullptr) << "closed once the box was gone";
@@ -162,11 +160,3 @@ TEST_F(OutOfMemoryAtStartTest, TheFirstListingEndsWithNoRowAndTheWindowGoesOn) {
 
 }  // namespace
 }  // namespace tarnwick
-
-// The program's allocations, made to fail on purpose while tarnwick::testing::outOfMemory is set;
-// the library's delete frees them.
-void* operator new(std::size_t size) {
-  void* memory = tarnwick::testing::outOfMemory ? nullptr : std::malloc(size ? size : 1);
-  if (!memory) throw std::bad_alloc();
-  return memory;
-}
