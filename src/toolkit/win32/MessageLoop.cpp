@@ -1,5 +1,7 @@
 #include "toolkit/win32/MessageLoop.h"
 
+#include <iterator>
+
 namespace tarnwick {
 namespace {
 
@@ -48,19 +50,46 @@ bool FrameNeeds(UINT message) {
   return message == WM_SYSCOMMAND || message == WM_CLOSE || message == WM_SETTINGCHANGE;
 }
 
+// The messages the controls posted themselves that wait for a pump that paints: a control
+// catching up with its model at every pump, a hundred times a second, would slow the work it
+// shows down to half its speed.
+class Deferred {
+ public:
+  // False when there is no room left, and the message should run now.
+  bool Keep(const MSG& message) {
+    if (count_ == std::size(kept_)) return false;
+    kept_[count_++] = message;
+    return true;
+  }
+  // Back into the queue, after everything that was taken out of it.
+  void PostAgain() const {
+    for (size_t at = 0; at < count_; ++at)
+      PostMessageA(kept_[at].hwnd, kept_[at].message, kept_[at].wParam, kept_[at].lParam);
+  }
+
+ private:
+  MSG kept_[8] = {};
+  size_t count_ = 0;
+};
+
 // A posted message to the frame or one of its controls runs only when the frame needs it or the
 // control says it is its own; anything else posted there is dropped, never kept for later: a
 // click, a command, a mouse message, a context-menu request. Messages for the thread's other
 // windows (COM's among them) and for the thread itself all run.
-void TakePosted(MSG& message, HWND frame, const RunsDuringLongWork& controlOwn) {
+void TakePosted(MSG& message, HWND frame, bool paint, const RunsDuringLongWork& controlOwn,
+                Deferred& deferred) {
   // The characters of system keys come posted, and go to the frame as the keys did.
   if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
     TakeInput(message, frame);
     return;
   }
-  const bool ours = message.hwnd && (message.hwnd == frame || IsChild(frame, message.hwnd));
-  const bool runs = message.hwnd == frame ? FrameNeeds(message.message) : controlOwn(message);
-  if (!ours || runs) DispatchMessageA(&message);
+  if (!message.hwnd || (message.hwnd != frame && !IsChild(frame, message.hwnd))) {
+    DispatchMessageA(&message);
+  } else if (message.hwnd == frame) {
+    if (FrameNeeds(message.message)) DispatchMessageA(&message);
+  } else if (controlOwn(message)) {
+    if (paint || !deferred.Keep(message)) DispatchMessageA(&message);
+  }
 }
 
 }  // namespace
@@ -90,14 +119,16 @@ void PumpDuringLongWork(HWND frame, bool paint, const RunsDuringLongWork& contro
   AnswerComCalls();
   // What was posted, in the order it came: by another program, by the system (the characters of
   // system keys, the command of Alt+F4) or by the program itself.
+  Deferred deferred;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE)) {
     if (message.message == WM_QUIT) {
       // The message loop ends with it once the work is over; it is the queue's last message.
       PostQuitMessage(static_cast<int>(message.wParam));
       break;
     }
-    TakePosted(message, frame, controlOwn);
+    TakePosted(message, frame, paint, controlOwn, deferred);
   }
+  deferred.PostAgain();
   if (!paint) return;
   while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageA(&message);
 }

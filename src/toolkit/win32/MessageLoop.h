@@ -22,9 +22,9 @@ using RunsDuringLongWork = std::function<bool(const MSG&)>;
 // messages other programs sent and the COM calls made to this thread, passes `frame` its own
 // mouse messages on the frame, the system keys (Alt+F4, Alt+Space), its posted system commands,
 // close requests and settings changes, so the user can move, size, minimise, maximise and close
-// it, and the messages its controls posted themselves (`controlOwn`). Everything else that would
-// act on the frame or its controls, input or posted, is thrown away rather than kept for after
-// the work. Paints what needs painting when `paint` is set.
+// it, and, when it paints, the messages its controls posted themselves (`controlOwn`). Everything
+// else that would act on the frame or its controls, input or posted, is thrown away rather than
+// kept for after the work. Paints what needs painting when `paint` is set.
 void PumpDuringLongWork(HWND frame, bool paint, const RunsDuringLongWork& controlOwn);
 
 }  // namespace tarnwick
